@@ -1,0 +1,11 @@
+// The abacus-to-picture window's controls as data: every control of FrmOperativo2 in creation
+// order with its design values (twips, #RRGGBB). FormBuilder makes the window from it.
+#pragma once
+
+#include "controls/ControlSpec.h"
+
+namespace bexalo {
+
+const FormSpec &frmOperativo2Spec();
+
+} // namespace bexalo

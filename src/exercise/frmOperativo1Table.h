@@ -1,0 +1,11 @@
+// The picture-to-abacus window's controls as data: every control of frmOperativo1 in creation
+// order with its design values (twips, #RRGGBB). FormBuilder makes the window from it.
+#pragma once
+
+#include "controls/ControlSpec.h"
+
+namespace bexalo {
+
+const FormSpec &frmOperativo1Spec();
+
+} // namespace bexalo

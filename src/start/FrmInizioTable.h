@@ -1,0 +1,11 @@
+// The start window's controls as data: every control of FrmInizio in creation order with its
+// design values (twips, #RRGGBB). FormBuilder makes the window from it.
+#pragma once
+
+#include "controls/ControlSpec.h"
+
+namespace bexalo {
+
+const FormSpec &frmInizioSpec();
+
+} // namespace bexalo
