@@ -1,0 +1,20 @@
+// Colours of the tables (#RRGGBB as 0xRRGGBB) as Qt colours.
+#pragma once
+
+#include "controls/ControlSpec.h"
+
+#include <QColor>
+
+namespace bexalo {
+
+inline QColor toQColor(Colour c)
+{
+    return QColor::fromRgb(static_cast<QRgb>(c | 0xFF000000u));
+}
+
+inline Colour fromQColor(const QColor &c)
+{
+    return static_cast<Colour>(c.rgb() & 0x00FFFFFFu);
+}
+
+} // namespace bexalo

@@ -1,0 +1,146 @@
+#include "controls/Form.h"
+
+#include "assets/Pictures.h"
+#include "controls/Colours.h"
+#include "controls/CommandButton.h"
+#include "controls/FormBuilder.h"
+#include "controls/Forms.h"
+#include "controls/Twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+namespace bexalo {
+
+Form::Form(const FormSpec &spec, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_designWidth(spec.clientWidth), m_designHeight(spec.clientHeight)
+{
+    setObjectName(QString::fromUtf8(spec.name));
+    setWindowTitle(QString::fromUtf8(spec.caption));
+    setWindowIcon(programIcon());
+    if (spec.backColor != kDefaultColour) {
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, toQColor(spec.backColor));
+        setPalette(pal);
+        setAutoFillBackground(true);
+    }
+    if (spec.font.face) {
+        setFont(makeFont(spec.font, font()));
+    }
+    resize(twipsToPixels(float(spec.clientWidth)), twipsToPixels(float(spec.clientHeight)));
+    BuiltControls built = buildControls(*this, spec.controls);
+    m_controls = std::move(built.collection);
+    m_ownedControls = std::move(built.owned);
+}
+
+Form::~Form()
+{
+    Forms::instance().remove(this);
+}
+
+Control *Form::control(const QString &name, int index) const
+{
+    for (Control *c : m_controls) {
+        if (c->index() == index && c->name() == name) {
+            return c;
+        }
+    }
+    return nullptr;
+}
+
+int Form::scaleWidth() const
+{
+    return isMinimized() ? 0 : pixelsToTwips(width());
+}
+
+int Form::scaleHeight() const
+{
+    return isMinimized() ? 0 : pixelsToTwips(height());
+}
+
+int Form::outerWidth() const
+{
+    const int frameWidth = frameGeometry().width();
+    // Before the window is first shown the window manager has not told us its border yet:
+    // count a sizeable border of four pixels on each side.
+    const int outer = frameWidth > width() ? frameWidth : width() + 8;
+    return pixelsToTwips(outer);
+}
+
+void Form::load()
+{
+    if (m_loaded) {
+        return;
+    }
+    m_loaded = true;
+    Forms::instance().add(this);
+    Form_Load();
+}
+
+void Form::showModeless()
+{
+    if (!m_placed) {
+        m_placed = true;
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+    if (isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::unload()
+{
+    if (m_unloading) {
+        return;
+    }
+    m_unloading = true;
+    Form_Unload();
+    hide();
+    Forms::instance().remove(this);
+    deleteLater();
+}
+
+void Form::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Form::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Minimising and restoring change the client size the controls are laid out against.
+    if (event->type() == QEvent::WindowStateChange) {
+        const auto *change = static_cast<QWindowStateChangeEvent *>(event);
+        if ((change->oldState() ^ windowState()) & Qt::WindowMinimized) {
+            Form_Resize();
+        }
+    }
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    unload();
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && m_cancelButton && m_cancelButton->isVisible()
+        && m_cancelButton->isEnabled()) {
+        event->accept();
+        m_cancelButton->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace bexalo

@@ -1,0 +1,124 @@
+#include "controls/FormBuilder.h"
+
+#include "controls/CommandButton.h"
+#include "controls/Frame.h"
+#include "controls/Image.h"
+#include "controls/Label.h"
+#include "controls/Menu.h"
+#include "controls/OptionButton.h"
+#include "controls/PictureBox.h"
+#include "controls/Shape.h"
+#include "controls/Timer.h"
+#include "controls/Twips.h"
+
+#include <QHash>
+#include <algorithm>
+
+namespace bexalo {
+
+namespace {
+
+bool isWindowless(ControlKind kind)
+{
+    return kind == ControlKind::Label || kind == ControlKind::Shape || kind == ControlKind::Image;
+}
+
+bool takesFocus(ControlKind kind)
+{
+    return kind == ControlKind::OptionButton || kind == ControlKind::CommandButton;
+}
+
+Control *create(const ControlSpec &spec, QWidget *parent, std::unique_ptr<Control> &owned)
+{
+    switch (spec.kind) {
+    case ControlKind::Frame: return new Frame(spec, parent);
+    case ControlKind::Label: return new Label(spec, parent);
+    case ControlKind::OptionButton: return new OptionButton(spec, parent);
+    case ControlKind::CommandButton: return new CommandButton(spec, parent);
+    case ControlKind::PictureBox: return new PictureBox(spec, parent);
+    case ControlKind::Image: return new Image(spec, parent);
+    case ControlKind::Shape: return new Shape(spec, parent);
+    case ControlKind::Timer: return new Timer(spec, parent);
+    case ControlKind::Menu:
+        owned = std::make_unique<Menu>(spec);
+        return owned.get();
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QFont makeFont(const FontSpec &spec, const QFont &inherited)
+{
+    if (!spec.face) {
+        return inherited;
+    }
+    QFont font(QString::fromUtf8(spec.face));
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+BuiltControls buildControls(QWidget &window, std::span<const ControlSpec> table)
+{
+    BuiltControls built;
+    built.collection.reserve(table.size());
+    QHash<QString, QWidget *> containers;
+
+    for (const ControlSpec &spec : table) {
+        QWidget *parent = &window;
+        if (*spec.container) {
+            parent = containers.value(QString::fromUtf8(spec.container), &window);
+        }
+        std::unique_ptr<Control> owned;
+        Control *control = create(spec, parent, owned);
+        if (owned) {
+            built.owned.push_back(std::move(owned));
+        }
+        built.collection.push_back(control);
+
+        QWidget *w = control->widget();
+        if (!w) {
+            continue;
+        }
+        if (spec.kind == ControlKind::Frame) {
+            containers.insert(control->name(), w);
+        }
+        if (spec.font.face) {
+            w->setFont(makeFont(spec.font, w->font()));
+        }
+        control->move(float(spec.left), float(spec.top), float(spec.width), float(spec.height));
+        if (!spec.enabled) {
+            w->setEnabled(false);
+        }
+        if (!spec.visible) {
+            w->setVisible(false);
+        }
+    }
+
+    // Among siblings, the control created first is drawn on top, and every windowless control
+    // lies below every windowed one: raise the windowless first, latest created first.
+    for (bool windowless : {true, false}) {
+        for (auto it = built.collection.rbegin(); it != built.collection.rend(); ++it) {
+            if ((*it)->widget() && isWindowless((*it)->kind()) == windowless) {
+                (*it)->widget()->raise();
+            }
+        }
+    }
+
+    std::vector<Control *> focusable;
+    for (Control *c : built.collection) {
+        if (takesFocus(c->kind())) {
+            focusable.push_back(c);
+        }
+    }
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const Control *a, const Control *b) { return a->tabIndex() < b->tabIndex(); });
+    for (size_t i = 1; i < focusable.size(); ++i) {
+        QWidget::setTabOrder(focusable[i - 1]->widget(), focusable[i]->widget());
+    }
+    return built;
+}
+
+} // namespace bexalo

@@ -1,0 +1,26 @@
+// The one builder that turns a window's control table into widgets: every control of the
+// table in creation order, with its container, geometry, look, stacking and tab order.
+#pragma once
+
+#include "controls/Control.h"
+#include "controls/ControlSpec.h"
+
+#include <QFont>
+#include <memory>
+#include <span>
+#include <vector>
+
+class QWidget;
+
+namespace bexalo {
+
+struct BuiltControls {
+    std::vector<Control *> collection;             // creation order
+    std::vector<std::unique_ptr<Control>> owned;   // controls that are no QObject (menu items)
+};
+
+BuiltControls buildControls(QWidget &window, std::span<const ControlSpec> table);
+
+QFont makeFont(const FontSpec &spec, const QFont &inherited);
+
+} // namespace bexalo

@@ -1,0 +1,25 @@
+#include "controls/Forms.h"
+
+namespace bexalo {
+
+Forms &Forms::instance()
+{
+    static Forms forms;
+    return forms;
+}
+
+void Forms::add(Form *form)
+{
+    if (!m_loaded.contains(form)) {
+        m_loaded.append(form);
+    }
+}
+
+void Forms::remove(Form *form)
+{
+    if (m_loaded.removeOne(form) && m_loaded.isEmpty()) {
+        emit lastUnloaded();
+    }
+}
+
+} // namespace bexalo

@@ -1,0 +1,135 @@
+#include "controls/OptionButton.h"
+
+#include "controls/ButtonFace.h"
+#include "controls/KeyCodes.h"
+#include "controls/Twips.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+
+namespace bexalo {
+
+int mouseButtonCode(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 8;
+    }
+}
+
+OptionButton::OptionButton(const ControlSpec &spec, QWidget *parent)
+    : QAbstractButton(parent), Control(spec, this)
+{
+    setCheckable(true);
+    setAutoExclusive(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setText(QString::fromUtf8(spec.caption));
+    applyPalette();
+}
+
+void OptionButton::paintEvent(QPaintEvent *)
+{
+    paintButtonFace(*this, isChecked() || isDown());
+}
+
+void OptionButton::keyPressEvent(QKeyEvent *event)
+{
+    QPointer<OptionButton> self(this);
+    int keyCode = virtualKeyCode(*event);
+    if (onKeyDown) {
+        onKeyDown(index(), keyCode, shiftState(*event));
+        if (!self) {
+            return;
+        }
+    }
+    int ascii = characterCode(*event);
+    if (ascii != 0 && onKeyPress) {
+        onKeyPress(index(), ascii);
+        if (!self) {
+            return;
+        }
+    }
+    // A key the handler discarded has no effect at all; one it left alone gets the button's
+    // own treatment.
+    if (keyCode == 0) {
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void OptionButton::keyReleaseEvent(QKeyEvent *event)
+{
+    // A held key repeats as press/release pairs; the handlers see only the key-downs, and one
+    // key-up when the key is really let go.
+    if (event->isAutoRepeat()) {
+        event->accept();
+        return;
+    }
+    QPointer<OptionButton> self(this);
+    if (onKeyUp) {
+        onKeyUp(index(), virtualKeyCode(*event), shiftState(*event));
+        if (!self) {
+            return;
+        }
+    }
+    QAbstractButton::keyReleaseEvent(event);
+}
+
+void OptionButton::mousePressEvent(QMouseEvent *event)
+{
+    // Any button chooses, on the press.
+    event->accept();
+    if (event->button() == Qt::LeftButton) {
+        setChecked(true);
+    }
+    if (onMouseDown) {
+        const QPointF pos = event->position();
+        onMouseDown(index(), mouseButtonCode(event->button()), 0, float(pixelsToTwips(1) * pos.x()),
+                    float(pixelsToTwips(1) * pos.y()));
+    }
+}
+
+void OptionButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (onMouseUp) {
+        const QPointF pos = event->position();
+        onMouseUp(index(), mouseButtonCode(event->button()), 0, float(pixelsToTwips(1) * pos.x()),
+                  float(pixelsToTwips(1) * pos.y()));
+    }
+}
+
+void OptionButton::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void OptionButton::focusInEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusInEvent(event);
+    if (m_hasLogicalFocus) {
+        return;
+    }
+    m_hasLogicalFocus = true;
+    if (onGotFocus) {
+        onGotFocus(index());
+    }
+}
+
+void OptionButton::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusOutEvent(event);
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) {
+        return;
+    }
+    m_hasLogicalFocus = false;
+    if (onLostFocus) {
+        onLostFocus(index());
+    }
+}
+
+} // namespace bexalo

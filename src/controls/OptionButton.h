@@ -1,0 +1,56 @@
+// An option button in the graphical style: it looks like a push button, looks pressed while
+// selected, and forms one exclusive group with the other option buttons of its container.
+// Qt's key, mouse and focus events reach the window's handlers here, and only here, in the
+// form the handlers expect: key codes they may set to 0 to discard the key, no key-up between
+// the key-downs of a held key, any mouse button.
+#pragma once
+
+#include "controls/Control.h"
+
+#include <QAbstractButton>
+#include <functional>
+
+namespace bexalo {
+
+class OptionButton : public QAbstractButton, public Control {
+    Q_OBJECT
+public:
+    OptionButton(const ControlSpec &spec, QWidget *parent);
+
+    // Handlers of the window; each receives the element's index.
+    std::function<void(int index, int &keyCode, int shift)> onKeyDown;
+    std::function<void(int index, int &keyAscii)> onKeyPress;
+    std::function<void(int index, int keyCode, int shift)> onKeyUp;
+    std::function<void(int index, int button, int shift, float x, float y)> onMouseDown;
+    std::function<void(int index, int button, int shift, float x, float y)> onMouseUp;
+    std::function<void(int index)> onGotFocus;
+    std::function<void(int index)> onLostFocus;
+
+    // The selected (pressed) state.
+    bool value() const { return isChecked(); }
+    void setValue(bool selected) { setChecked(selected); }
+
+    QString caption() const override { return text(); }
+    void setCaption(const QString &caption) override { setText(caption); }
+
+    QSize sizeHint() const override { return size(); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    // Whether the handlers were last told of a focus gain: switching windows takes Qt's focus
+    // away and back, which is not a focus move inside this window.
+    bool m_hasLogicalFocus = false;
+};
+
+int mouseButtonCode(Qt::MouseButton button);
+
+} // namespace bexalo

@@ -1,0 +1,25 @@
+// A rounded rectangle drawn on its container: filled in its BackColor, with a solid border of
+// the given width in the system text colour.
+#pragma once
+
+#include "controls/Control.h"
+
+#include <QWidget>
+
+namespace bexalo {
+
+class Shape : public QWidget, public Control {
+    Q_OBJECT
+public:
+    Shape(const ControlSpec &spec, QWidget *parent);
+
+    int borderWidth() const { return m_borderWidth; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_borderWidth;
+};
+
+} // namespace bexalo

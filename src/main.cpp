@@ -1,0 +1,36 @@
+// bexalo: place value with the school abacus. The only place that wires the program together:
+// the application, the shared state, the real sound, clock and random generator, and the start
+// window, which runs the rest.
+#include "assets/Pictures.h"
+#include "controls/Forms.h"
+#include "exercise/Modulo1.h"
+#include "platform/Clock.h"
+#include "platform/EffectSound.h"
+#include "platform/Random.h"
+#include "start/FrmInizio.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    app.setWindowIcon(bexalo::programIcon());
+
+    bexalo::SystemClock clock;
+    bexalo::MersenneRandom random;
+    bexalo::EffectSound sound;
+    bexalo::Modulo1 modulo;
+    modulo.clock = &clock;
+    modulo.random = &random;
+    modulo.sound = &sound;
+    modulo.programFolder = QCoreApplication::applicationDirPath();
+
+    QObject::connect(&bexalo::Forms::instance(), &bexalo::Forms::lastUnloaded, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+
+    auto *start = new bexalo::FrmInizio(modulo);
+    start->load();
+    start->showModeless();
+    return app.exec();
+}

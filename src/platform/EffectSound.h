@@ -1,0 +1,37 @@
+// The real success sound: Qt Multimedia's QSoundEffect, which decodes and plays in the
+// background. Created on first use so that start-up does not wait for the audio system.
+#pragma once
+
+#include "platform/Sound.h"
+
+#include <QObject>
+#include <memory>
+
+class QSoundEffect;
+
+namespace bexalo {
+
+class EffectSound final : public QObject, public Sound {
+    Q_OBJECT
+public:
+    explicit EffectSound(QObject *parent = nullptr);
+    ~EffectSound() override;
+
+    void play(const QString &path) override;
+    // Starts loading the file so that the first play starts at once.
+    void preload(const QString &path);
+    // Whether the file has been decoded and is ready to play.
+    bool isReady() const;
+    // Whether loading the file failed (missing or unplayable).
+    bool hasFailed() const;
+
+signals:
+    void statusChanged();
+
+private:
+    void ensureSource(const QString &path);
+
+    std::unique_ptr<QSoundEffect> m_effect;
+};
+
+} // namespace bexalo
