@@ -1,14 +1,22 @@
-// The start window: the pupil chooses direction, level and action; "Vai" opens the exercise
-// window of the chosen direction. Closing it ends the program.
+// The start window: the pupil chooses direction, level and action, with the mouse or the
+// keyboard, and "Vai" opens the exercise window of the chosen direction. Its curtains slide
+// open when it is first shown; closing it closes every window and ends the program.
 #pragma once
 
 #include "controls/Form.h"
 #include "exercise/Modulo1.h"
 #include "layout/Resize.h"
+#include "start/KeyLocks.h"
 
+#include <array>
 #include <vector>
 
 namespace bexalo {
+
+class Frame;
+class OptionButton;
+class PictureBox;
+class Timer;
 
 class FrmInizio : public Form {
     Q_OBJECT
@@ -21,10 +29,59 @@ protected:
     void Form_Unload() override;
 
 private:
+    void timerTendine_Timer();
+
+    void Option1_GotFocus(int index);
+    void Option2_GotFocus(int index);
+    void Option3_GotFocus(int index);
+    void Option1_LostFocus(int index);
+    void Option2_LostFocus(int index);
+    void Option3_LostFocus(int index);
+
+    void Option1_KeyDown(int index, int &keyCode, int shift);
+    void Option2_KeyDown(int index, int &keyCode, int shift);
+    void Option3_KeyDown(int index, int &keyCode, int shift);
+    void Option1_KeyPress(int index, int &keyAscii);
+    void Option2_KeyPress(int index, int &keyAscii);
+    void Option3_KeyPress(int index, int &keyAscii);
+    void Option1_KeyUp(int index, int keyCode, int shift);
+    void Option2_KeyUp(int index, int keyCode, int shift);
+    void Option3_KeyUp(int index, int keyCode, int shift);
+
+    void Option1_MouseDown(int index, int button, int shift, float x, float y);
+    void Option2_MouseDown(int index, int button, int shift, float x, float y);
+    void Option3_MouseDown(int index, int button, int shift, float x, float y);
+    void Option1_MouseUp(int index, int button, int shift, float x, float y);
+    void Option2_MouseUp(int index, int button, int shift, float x, float y);
+    void Option3_MouseUp(int index, int button, int shift, float x, float y);
+
+    void sceltaPercorso(int indice);
+    void sceltaAzione(int indice);
     void scaricaTutto();
+    void preparaTendine();
+
+    void connectHandlers();
+    // The focus goes to the option, unless its frame is inactive: then it stays where it is.
+    void moveFocusTo(OptionButton *option);
+    // One step ends, the next begins: the one frame goes inactive, then the other active.
+    void switchStep(Frame *becomingInactive, Frame *becomingActive);
+    void pressSpace(int group, int index, int &keyAscii);
+    template <class Window>
+    void openExercise();
 
     Modulo1 &m_modulo;
     std::vector<ControlGeometry> m_geometrie;
+    KeyLocks m_blocchi;
+
+    PictureBox *Picture1;
+    PictureBox *Picture2;
+    Timer *timerTendine;
+    Frame *Frame1;
+    Frame *Frame2;
+    Frame *Frame3;
+    std::array<OptionButton *, 2> Option1;
+    std::array<OptionButton *, 2> Option2;
+    std::array<OptionButton *, 3> Option3;
 };
 
 } // namespace bexalo

@@ -1,0 +1,16 @@
+#include "start/CurtainStep.h"
+
+namespace bexalo {
+
+float nextCurtainWidth(float width)
+{
+    const float next = width - kCurtainStep;
+    return next < 0.0f ? 0.0f : next;
+}
+
+bool curtainsOpen(float leftCurtainWidth)
+{
+    return leftCurtainWidth <= kCurtainOpenWidth;
+}
+
+} // namespace bexalo
