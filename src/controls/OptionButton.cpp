@@ -30,6 +30,30 @@ OptionButton::OptionButton(const ControlSpec &spec, QWidget *parent)
     applyPalette();
 }
 
+void OptionButton::setValue(bool selected)
+{
+    if (selected || !isChecked()) {
+        setChecked(selected);
+        return;
+    }
+    // Qt keeps the checked button of an exclusive group checked; clearing it is the handlers'
+    // way of leaving no option pressed.
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(true);
+}
+
+bool OptionButton::event(QEvent *event)
+{
+    // A press whose handler disables the option (its frame goes inactive) still gets its
+    // release, which Qt would drop for a disabled widget: the handlers pair the two.
+    if (event->type() == QEvent::MouseButtonRelease && !isEnabled() && m_pressDelivered) {
+        mouseReleaseEvent(static_cast<QMouseEvent *>(event));
+        return true;
+    }
+    return QAbstractButton::event(event);
+}
+
 void OptionButton::paintEvent(QPaintEvent *)
 {
     paintButtonFace(*this, isChecked() || isDown());
@@ -83,6 +107,7 @@ void OptionButton::mousePressEvent(QMouseEvent *event)
 {
     // Any button chooses, on the press.
     event->accept();
+    m_pressDelivered = true;
     if (event->button() == Qt::LeftButton) {
         setChecked(true);
     }
@@ -96,6 +121,7 @@ void OptionButton::mousePressEvent(QMouseEvent *event)
 void OptionButton::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
+    m_pressDelivered = false;
     if (onMouseUp) {
         const QPointF pos = event->position();
         onMouseUp(index(), mouseButtonCode(event->button()), 0, float(pixelsToTwips(1) * pos.x()),

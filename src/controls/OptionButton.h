@@ -28,7 +28,7 @@ public:
 
     // The selected (pressed) state.
     bool value() const { return isChecked(); }
-    void setValue(bool selected) { setChecked(selected); }
+    void setValue(bool selected);
 
     QString caption() const override { return text(); }
     void setCaption(const QString &caption) override { setText(caption); }
@@ -36,6 +36,7 @@ public:
     QSize sizeHint() const override { return size(); }
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
@@ -49,6 +50,8 @@ private:
     // Whether the handlers were last told of a focus gain: switching windows takes Qt's focus
     // away and back, which is not a focus move inside this window.
     bool m_hasLogicalFocus = false;
+    // A press reached the handlers and its release has not yet.
+    bool m_pressDelivered = false;
 };
 
 int mouseButtonCode(Qt::MouseButton button);
