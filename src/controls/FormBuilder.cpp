@@ -115,8 +115,15 @@ BuiltControls buildControls(QWidget &window, std::span<const ControlSpec> table)
     }
     std::stable_sort(focusable.begin(), focusable.end(),
                      [](const Control *a, const Control *b) { return a->tabIndex() < b->tabIndex(); });
-    for (size_t i = 1; i < focusable.size(); ++i) {
-        QWidget::setTabOrder(focusable[i - 1]->widget(), focusable[i]->widget());
+    if (!focusable.empty()) {
+        // Anchor the chain at the window so that the focus starts at the lowest TabIndex.
+        const Qt::FocusPolicy policy = window.focusPolicy();
+        window.setFocusPolicy(Qt::TabFocus);
+        QWidget::setTabOrder(&window, focusable.front()->widget());
+        for (size_t i = 1; i < focusable.size(); ++i) {
+            QWidget::setTabOrder(focusable[i - 1]->widget(), focusable[i]->widget());
+        }
+        window.setFocusPolicy(policy);
     }
     return built;
 }

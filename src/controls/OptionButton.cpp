@@ -23,24 +23,12 @@ int mouseButtonCode(Qt::MouseButton button)
 OptionButton::OptionButton(const ControlSpec &spec, QWidget *parent)
     : QAbstractButton(parent), Control(spec, this)
 {
+    // The exclusive group is kept by checkStateSet(): Qt's own auto-exclusive groups take the
+    // unselected options out of the Tab order, and every option here is a Tab stop.
     setCheckable(true);
-    setAutoExclusive(true);
     setFocusPolicy(Qt::StrongFocus);
     setText(QString::fromUtf8(spec.caption));
     applyPalette();
-}
-
-void OptionButton::setValue(bool selected)
-{
-    if (selected || !isChecked()) {
-        setChecked(selected);
-        return;
-    }
-    // Qt keeps the checked button of an exclusive group checked; clearing it is the handlers'
-    // way of leaving no option pressed.
-    setAutoExclusive(false);
-    setChecked(false);
-    setAutoExclusive(true);
 }
 
 bool OptionButton::event(QEvent *event)
@@ -52,6 +40,27 @@ bool OptionButton::event(QEvent *event)
         return true;
     }
     return QAbstractButton::event(event);
+}
+
+void OptionButton::checkStateSet()
+{
+    QAbstractButton::checkStateSet();
+    if (!isChecked() || !parentWidget()) {
+        return;
+    }
+    // One exclusive group per container.
+    for (QObject *sibling : parentWidget()->children()) {
+        auto *other = qobject_cast<OptionButton *>(sibling);
+        if (other && other != this && other->isChecked()) {
+            other->setChecked(false);
+        }
+    }
+}
+
+void OptionButton::nextCheckState()
+{
+    // Clicking an option selects it; only another option of the group deselects it.
+    setChecked(true);
 }
 
 void OptionButton::paintEvent(QPaintEvent *)

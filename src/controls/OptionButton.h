@@ -28,7 +28,7 @@ public:
 
     // The selected (pressed) state.
     bool value() const { return isChecked(); }
-    void setValue(bool selected);
+    void setValue(bool selected) { setChecked(selected); }
 
     QString caption() const override { return text(); }
     void setCaption(const QString &caption) override { setText(caption); }
@@ -36,6 +36,8 @@ public:
     QSize sizeHint() const override { return size(); }
 
 protected:
+    void checkStateSet() override;
+    void nextCheckState() override;
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
