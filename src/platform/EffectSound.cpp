@@ -1,5 +1,7 @@
 #include "platform/EffectSound.h"
 
+#include "platform/WavCheck.h"
+
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -9,8 +11,15 @@ EffectSound::EffectSound(QObject *parent) : QObject(parent) {}
 
 EffectSound::~EffectSound() = default;
 
-void EffectSound::ensureSource(const QString &path)
+bool EffectSound::ensureSource(const QString &path)
 {
+    if (path != m_path) {
+        m_path = path;
+        m_refused = !isPlayableWavFile(path);
+    }
+    if (m_refused) {
+        return false;
+    }
     const QUrl url = QUrl::fromLocalFile(path);
     if (!m_effect) {
         m_effect = std::make_unique<QSoundEffect>();
@@ -19,6 +28,7 @@ void EffectSound::ensureSource(const QString &path)
     if (m_effect->source() != url) {
         m_effect->setSource(url);
     }
+    return true;
 }
 
 void EffectSound::preload(const QString &path)
@@ -28,8 +38,7 @@ void EffectSound::preload(const QString &path)
 
 void EffectSound::play(const QString &path)
 {
-    ensureSource(path);
-    if (m_effect->status() == QSoundEffect::Error) {
+    if (!ensureSource(path) || m_effect->status() == QSoundEffect::Error) {
         return;
     }
     // A new right answer starts the sound again from the beginning.
@@ -44,7 +53,7 @@ bool EffectSound::isReady() const
 
 bool EffectSound::hasFailed() const
 {
-    return m_effect && m_effect->status() == QSoundEffect::Error;
+    return m_refused || (m_effect && m_effect->status() == QSoundEffect::Error);
 }
 
 } // namespace bexalo

@@ -29,9 +29,11 @@ signals:
     void statusChanged();
 
 private:
-    void ensureSource(const QString &path);
+    bool ensureSource(const QString &path);
 
     std::unique_ptr<QSoundEffect> m_effect;
+    QString m_path;
+    bool m_refused = false;
 };
 
 } // namespace bexalo

@@ -1,0 +1,61 @@
+#include "platform/WavCheck.h"
+
+#include <QFile>
+#include <QtEndian>
+
+namespace bexalo {
+
+namespace {
+
+quint32 le32(const QByteArray &b, qint64 at) { return qFromLittleEndian<quint32>(b.constData() + at); }
+quint16 le16(const QByteArray &b, qint64 at) { return qFromLittleEndian<quint16>(b.constData() + at); }
+
+} // namespace
+
+bool isCompletePcmWav(const QByteArray &header, qint64 fileSize)
+{
+    if (fileSize < 44 || fileSize > kLargestSoundFile || header.size() < 12) {
+        return false;
+    }
+    if (!header.startsWith("RIFF") || header.mid(8, 4) != "WAVE") {
+        return false;
+    }
+    bool formatOk = false;
+    qint64 at = 12;
+    while (at + 8 <= header.size()) {
+        const QByteArray id = header.mid(at, 4);
+        const qint64 size = le32(header, at + 4);
+        const qint64 body = at + 8;
+        if (id == "fmt ") {
+            if (size < 16 || body + 16 > header.size()) {
+                return false;
+            }
+            const quint16 format = le16(header, body);
+            const quint16 channels = le16(header, body + 2);
+            const quint32 rate = le32(header, body + 4);
+            const quint16 bits = le16(header, body + 14);
+            formatOk = format == 1 && channels >= 1 && channels <= 2 && rate >= 8000 && rate <= 192000
+                       && (bits == 8 || bits == 16);
+            if (!formatOk) {
+                return false;
+            }
+        } else if (id == "data") {
+            // The samples must all be there: a file cut short is refused.
+            return formatOk && size > 0 && body + size <= fileSize;
+        }
+        at = body + size + (size & 1);
+    }
+    return false;
+}
+
+bool isPlayableWavFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    // The fmt and data chunk headers sit at the start of any sensible file.
+    return isCompletePcmWav(file.read(4096), file.size());
+}
+
+} // namespace bexalo

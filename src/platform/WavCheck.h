@@ -1,0 +1,18 @@
+// A look at a WAV file's header before it goes to the audio system: Qt's decoder waits for
+// ever on an empty or truncated file (and then blocks the program's exit), and would read a
+// huge file whole into memory. Only a complete, plain PCM file of sensible size passes.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace bexalo {
+
+inline constexpr qint64 kLargestSoundFile = 8 * 1024 * 1024;
+
+// Whether the bytes of a whole file form a complete PCM WAV (RIFF/WAVE, fmt, data).
+bool isCompletePcmWav(const QByteArray &header, qint64 fileSize);
+// Reads just the header of the file at path and checks it.
+bool isPlayableWavFile(const QString &path);
+
+} // namespace bexalo

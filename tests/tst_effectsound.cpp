@@ -1,0 +1,105 @@
+// The real success sound: it finds positivo.wav beside the built program and loads it, and a
+// missing or broken file stays silent without raising anything or holding up the caller.
+#include "platform/EffectSound.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace bexalo;
+
+namespace {
+
+// A PCM WAV whose header announces dataSize bytes of samples, with only present of them there.
+QByteArray wavBytes(quint32 dataSize, int present)
+{
+    QByteArray b("RIFF");
+    auto put32 = [&b](quint32 v) { for (int i = 0; i < 4; ++i) b.append(char((v >> (8 * i)) & 0xFF)); };
+    auto put16 = [&b](quint16 v) { b.append(char(v & 0xFF)); b.append(char(v >> 8)); };
+    put32(36 + dataSize);
+    b.append("WAVEfmt ");
+    put32(16);
+    put16(1);
+    put16(1);
+    put32(22050);
+    put32(44100);
+    put16(2);
+    put16(16);
+    b.append("data");
+    put32(dataSize);
+    b.append(QByteArray(present, '\0'));
+    return b;
+}
+
+} // namespace
+
+class tst_EffectSound : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theChimeBesideTheProgramLoadsAndIsReady();
+    void aBadFilePlaysNothingAndRaisesNothing_data();
+    void aBadFilePlaysNothingAndRaisesNothing();
+    void playingAgainWhilePlayingRestartsWithoutError();
+};
+
+void tst_EffectSound::theChimeBesideTheProgramLoadsAndIsReady()
+{
+    const QString folder = qEnvironmentVariable("BEXALO_PROGRAM_DIR");
+    QVERIFY2(!folder.isEmpty(), "BEXALO_PROGRAM_DIR names the build folder");
+    const QString path = folder + QStringLiteral("/positivo.wav");
+    QVERIFY2(QFile::exists(path), qPrintable(path));
+
+    EffectSound sound;
+    sound.preload(path);
+    QTRY_VERIFY_WITH_TIMEOUT(sound.isReady() || sound.hasFailed(), 10000);
+    QVERIFY(sound.isReady());
+}
+
+void tst_EffectSound::aBadFilePlaysNothingAndRaisesNothing_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("empty") << QByteArray() << true;
+    QTest::newRow("not a wav") << QByteArray("this is not a sound file at all\n").repeated(20) << true;
+    QTest::newRow("truncated header") << QByteArray("RIFF\x24\x00\x00\x00WAVEfmt ", 16) << true;
+    QTest::newRow("samples cut short") << wavBytes(22050, 1000) << true;
+    QTest::newRow("too large to be a chime") << wavBytes(9 * 1024 * 1024, 9 * 1024 * 1024) << true;
+}
+
+void tst_EffectSound::aBadFilePlaysNothingAndRaisesNothing()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, exists);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("positivo.wav"));
+    if (exists) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    EffectSound sound;
+    // Loading goes on in the background: right after play() nothing is known yet.
+    sound.play(path);
+    sound.play(path);
+    QTRY_VERIFY_WITH_TIMEOUT(sound.hasFailed(), 10000);
+    QVERIFY(!sound.isReady());
+    sound.play(path); // and asking again once it has failed is harmless
+    QVERIFY(sound.hasFailed());
+}
+
+void tst_EffectSound::playingAgainWhilePlayingRestartsWithoutError()
+{
+    const QString path = qEnvironmentVariable("BEXALO_PROGRAM_DIR") + QStringLiteral("/positivo.wav");
+    EffectSound sound;
+    sound.play(path);
+    sound.play(path);
+    QTRY_VERIFY_WITH_TIMEOUT(sound.isReady() || sound.hasFailed(), 10000);
+    sound.play(path);
+    QVERIFY(sound.isReady());
+}
+
+QTEST_MAIN(tst_EffectSound)
+#include "tst_effectsound.moc"
