@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# A pupil starts bexalo, chooses "Dall'abaco al grafico", level "da    u" and "Vai" with the
+# keyboard, sees the exercise window, then clicks "Esci": the program ends cleanly.
+source "$(dirname "$0")/lib.sh"
+
+e2e_start_x
+e2e_start_app
+start=$(e2e_wait_window "ORVENTA")
+sleep 1.5 # the curtains open
+e2e_shot_window start-window "$start"
+
+# Focus starts on "Dall'abaco al grafico": "2" keeps it there, Enter chooses it; "1" then
+# chooses the level "da    u" and Enter on "Vai" opens the window.
+e2e_keys 2 Return 1 Return
+e2e_wait_window "DALL'ABACO ALLA RAPPRESENTAZIONE" >/dev/null
+e2e_shot after-vai
+
+e2e_activate "$start"
+# "Esci": 7815,5700 twips, 3195 x 915 -> its centre at (627, 410) pixels.
+e2e_click "$start" 627 410
+if ! e2e_wait_exit; then
+    e2e_fail "bexalo did not exit with status 0"
+fi
+echo "e2e_start: passed"

@@ -1,0 +1,115 @@
+# Shared by the end-to-end tests: a real X server (Xvfb) with a window manager (openbox), the
+# built program started in it, and the pupil's hands (xdotool) and eyes (wmctrl, screenshots).
+set -euo pipefail
+
+E2E_PROGRAM=$1
+E2E_ARTIFACTS=$2
+mkdir -p "$E2E_ARTIFACTS"
+E2E_PIDS=()
+E2E_APP_PID=
+
+e2e_cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+}
+trap e2e_cleanup EXIT
+
+e2e_fail() {
+    echo "FAIL: $*" >&2
+    e2e_shot "failure-$(basename "$0" .sh)" || true
+    exit 1
+}
+
+# Starts Xvfb on a free display, then openbox.
+e2e_start_x() {
+    local fdfile
+    fdfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+    E2E_PIDS+=($!)
+    local i
+    for i in $(seq 1 100); do
+        [ -s "$fdfile" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$(head -n1 "$fdfile")"
+    rm -f "$fdfile"
+    openbox >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    for i in $(seq 1 100); do
+        wmctrl -m >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    e2e_fail "no window manager came up"
+}
+
+e2e_start_app() {
+    env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$(mktemp -d)" "$E2E_PROGRAM" "$@" &
+    E2E_APP_PID=$!
+    E2E_PIDS+=("$E2E_APP_PID")
+}
+
+# Waits until a window whose title is exactly $1 is mapped; prints its id.
+e2e_wait_window() {
+    local title=$1 i id
+    for i in $(seq 1 100); do
+        id=$(wmctrl -l | awk -v t="$title" '{ line=$0; sub(/^[^ ]+ +[^ ]+ +[^ ]+ +/, "", line); if (line == t) print $1 }' | head -n1)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    e2e_fail "window '$title' did not appear (open: $(wmctrl -l | cut -c 1-200))"
+}
+
+e2e_window_absent() {
+    ! wmctrl -l | awk '{ line=$0; sub(/^[^ ]+ +[^ ]+ +[^ ]+ +/, "", line); print line }' | grep -qxF "$1"
+}
+
+e2e_shot() {
+    import -window root "$E2E_ARTIFACTS/$1.png"
+}
+
+# Screenshot of one window's client area (id from e2e_wait_window).
+e2e_shot_window() {
+    import -window "$2" "$E2E_ARTIFACTS/$1.png"
+}
+
+e2e_activate() {
+    wmctrl -i -a "$1"
+    sleep 0.3
+}
+
+e2e_keys() {
+    local k
+    for k in "$@"; do
+        xdotool key --clearmodifiers "$k"
+        sleep 0.15
+    done
+}
+
+# Clicks at client coordinates (pixels) of window $1.
+e2e_click() {
+    xdotool mousemove --window "$(( $1 ))" "$2" "$3" click 1
+    sleep 0.2
+}
+
+# The colour of one pixel of a screenshot, as #RRGGBB.
+e2e_pixel() {
+    convert "$E2E_ARTIFACTS/$1.png" -format "%[hex:p{$2,$3}]" info: | cut -c 1-6 | sed 's/^/#/'
+}
+
+e2e_wait_exit() {
+    local i
+    for i in $(seq 1 100); do
+        if ! kill -0 "$E2E_APP_PID" 2>/dev/null; then
+            wait "$E2E_APP_PID"
+            return $?
+        fi
+        sleep 0.1
+    done
+    e2e_fail "the program did not end"
+}
