@@ -5,6 +5,7 @@
 #include "controls/Forms.h"
 #include "exercise/Modulo1.h"
 #include "platform/Clock.h"
+#include "platform/DisplayCheck.h"
 #include "platform/EffectSound.h"
 #include "platform/Random.h"
 #include "start/FrmInizio.h"
@@ -13,7 +14,9 @@
 
 int main(int argc, char *argv[])
 {
+    bexalo::guardDisplayStartup();
     QApplication app(argc, argv);
+    bexalo::endDisplayStartupGuard();
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(bexalo::programIcon());
 

@@ -2,8 +2,8 @@
 # built program started in it, and the pupil's hands (xdotool) and eyes (wmctrl, screenshots).
 set -euo pipefail
 
-E2E_PROGRAM=$1
-E2E_ARTIFACTS=$2
+E2E_PROGRAM=$(readlink -f "$1")
+E2E_ARTIFACTS=$(mkdir -p "$2" && cd "$2" && pwd)
 mkdir -p "$E2E_ARTIFACTS"
 E2E_PIDS=()
 E2E_APP_PID=
