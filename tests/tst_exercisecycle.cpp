@@ -112,6 +112,7 @@ private slots:
     void theThirdRefusalBringsTheMessageAndTheRightAnswer_data();
     void theThirdRefusalBringsTheMessageAndTheRightAnswer();
     void refusalsCountWithinOneExerciseOnly();
+    void refusalsDoNotCarryIntoAWindowOpenedLater();
     void theNextExerciseFromTheKeyboardPutsTheHelpOfferAway_data();
     void theNextExerciseFromTheKeyboardPutsTheHelpOfferAway();
     void escAnswersNoOnlyWhileTheHelpOfferIsUp();
@@ -338,6 +339,28 @@ void TestExerciseCycle::refusalsCountWithinOneExerciseOnly()
     QVERIFY(R::press(w, "Cmdno"));
     QCOMPARE(w->esercizio().tentativi, 1);
     QCOMPARE(closer.closed, 0);
+}
+
+void TestExerciseCycle::refusalsDoNotCarryIntoAWindowOpenedLater()
+{
+    ExerciseRig rig;
+    ModalCloser closer;
+    QPointer<ExerciseWindow> first = rig.open(QString::fromLatin1(kFrm1), 1);
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(answerWrong(first));
+        QVERIFY(R::press(first, "Cmdno"));
+    }
+    first->close();
+    QTRY_VERIFY(first.isNull());
+
+    // The new window's exercise starts with no refusals: one "No" brings no message.
+    ExerciseWindow *w = rig.open(QString::fromLatin1(kFrm1), 1);
+    QCOMPARE(w->esercizio().tentativi, 0);
+    QVERIFY(answerWrong(w));
+    QVERIFY(R::press(w, "Cmdno"));
+    QCOMPARE(w->esercizio().tentativi, 1);
+    QCOMPARE(closer.closed, 0);
+    QVERIFY(!R::shown(w, "CmdOperazione"));
 }
 
 void TestExerciseCycle::theNextExerciseFromTheKeyboardPutsTheHelpOfferAway_data()
