@@ -113,3 +113,27 @@ e2e_wait_exit() {
     done
     e2e_fail "the program did not end"
 }
+
+# Twips of the window's design to client pixels.
+e2e_px() {
+    echo $(( ($1 + 7) / 15 ))
+}
+
+# Whether a screenshot has any pixel of colour $2 (RRGGBB) in the rectangle x y w h.
+e2e_has_colour() {
+    local colours
+    colours=$(convert "$E2E_ARTIFACTS/$1.png" -crop "${5}x${6}+${3}+${4}" +repage -format %c histogram:info:-)
+    grep -qi "#$2" <<<"$colours"
+}
+
+# Waits until the start window's curtains have slid open (the left edge shows the window's
+# own colour rather than the curtain's).
+e2e_wait_curtains_open() {
+    local i
+    for i in $(seq 1 50); do
+        e2e_shot_window curtains "$1"
+        [ "$(e2e_pixel curtains 10 300)" = "#FFC0FF" ] && return 0
+        sleep 0.1
+    done
+    e2e_fail "the curtains did not open"
+}

@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# A pupil plays both directions with the mouse, reading the number from the screen: one
+# exercise of each direction to "Esatto", and one answered wrong, with help refused three
+# times and the message closed with Enter.
+source "$(dirname "$0")/lib.sh"
+
+# Design positions (twips) of the first exercise: the columns stand where the window puts them.
+UNIT_TOPS=(270 585 900 1200 1515 1800 2115 2475 2775)
+TENS_LEFTS=(75 60 75 75 75 75 90 75 75)
+TENS_TOPS=(270 645 1050 1485 1890 2280 2655 3000 3345)
+
+# Pictures shown in each column of frmOperativo1 (units column at 90,975; tens at 6495,975).
+read_pictures_op1() {
+    local shot=$1 i units=0 tens=0 x y
+    for i in $(seq 0 8); do
+        x=$(e2e_px $((90 + 150 + 165)))
+        y=$(e2e_px $((975 + UNIT_TOPS[i] + 135)))
+        [ "$(e2e_pixel "$shot" "$x" "$y")" = "#0080FF" ] && units=$((units + 1))
+        x=$(e2e_px $((6495 + TENS_LEFTS[i] + 8)))
+        y=$(e2e_px $((975 + TENS_TOPS[i] + 8)))
+        [ "$(e2e_pixel "$shot" "$x" "$y")" = "#FF0080" ] && tens=$((tens + 1))
+    done
+    echo "$tens $units"
+}
+
+# Beads on each rod of FrmOperativo2's abacus (frame at 8505,435), probed beside the red rods.
+read_beads_op2() {
+    local shot=$1 n h=0 da=0 u=0
+    local H_T=(4455 3960 3480 2985 2505 2025 1530 1035 555)
+    local DA_T=(4455 3960 3450 2985 2490 2010 1530 1035 555)
+    local U_T=(4440 3945 3465 2970 2490 2010 1515 1020 540)
+    for n in $(seq 0 8); do
+        [ "$(e2e_pixel "$shot" "$(e2e_px $((8505 + 180 + 60)))" "$(e2e_px $((435 + H_T[n] + 247)))")" = "#0000C0" ] && h=$((h + 1))
+        [ "$(e2e_pixel "$shot" "$(e2e_px $((8505 + 720 + 60)))" "$(e2e_px $((435 + DA_T[n] + 247)))")" = "#FF0000" ] && da=$((da + 1))
+        [ "$(e2e_pixel "$shot" "$(e2e_px $((8505 + 1290 + 60)))" "$(e2e_px $((435 + U_T[n] + 247)))")" = "#80FFFF" ] && u=$((u + 1))
+    done
+    echo "$h $da $u"
+}
+
+press() { # window x y times
+    local i
+    for i in $(seq 1 "$4"); do
+        e2e_click "$1" "$2" "$3"
+    done
+}
+
+e2e_start_x
+e2e_start_app
+start=$(e2e_wait_window "ORVENTA")
+e2e_wait_curtains_open "$start"
+
+# --- From picture to abacus, level "da    u": read the pictures, build them on the abacus.
+e2e_click "$start" 131 291   # "Dal grafico all'abaco"
+e2e_click "$start" 378 289   # "da    u"
+e2e_click "$start" 627 282   # "Vai"
+op1=$(e2e_wait_window "DALLA RAPPRESENTAZIONE ALL'ABACO 1")
+sleep 0.5
+e2e_shot_window op1-exercise "$op1"
+read -r tens units <<<"$(read_pictures_op1 op1-exercise)"
+echo "frmOperativo1 shows $tens tens and $units units"
+[ $((tens + units)) -gt 0 ] || e2e_fail "frmOperativo1 shows no picture"
+press "$op1" 626 403 "$tens"    # tens "+"
+press "$op1" 668 403 "$units"   # units "+"
+e2e_shot_window op1-answer "$op1"
+e2e_click "$op1" 669 513        # "V E R I F I CA"
+e2e_shot_window op1-esatto "$op1"
+e2e_has_colour op1-esatto C04000 699 329 91 19 || e2e_fail "no CORRETTO after the right answer"
+e2e_has_colour op1-esatto 0000FF 283 527 54 32 || e2e_fail "no right-answer count shown"
+e2e_has_colour op1-esatto FFFF80 558 476 222 37 && e2e_fail "help offered after a right answer"
+
+# --- The same window, next exercise answered wrong: help refused three times.
+e2e_click "$op1" 669 513        # "A V A N T I" where the verify button was
+sleep 0.3
+e2e_shot_window op1-next "$op1"
+read -r tens units <<<"$(read_pictures_op1 op1-next)"
+for attempt in 1 2 3; do
+    press "$op1" 668 403 $((units + 1))   # one unit too many: always wrong
+    e2e_click "$op1" 669 513
+    e2e_shot_window "op1-errato-$attempt" "$op1"
+    e2e_has_colour "op1-errato-$attempt" FFFF80 558 476 222 37 || e2e_fail "no help offer after a wrong answer ($attempt)"
+    e2e_click "$op1" 614 535          # "No"
+done
+box=$(e2e_wait_window "Attenzione")
+e2e_shot_window message-box "$box"
+e2e_activate "$box"
+xdotool key Return
+sleep 0.5
+e2e_window_absent "Attenzione" || e2e_fail "Enter did not close the message"
+e2e_shot_window op1-intervengo "$op1"
+e2e_has_colour op1-intervengo FFC080 557 471 20 20 || e2e_fail "'A V A N T I' not shown after the third No"
+e2e_has_colour op1-intervengo FFFF80 558 476 222 37 && e2e_fail "help offer still shown after the third No"
+
+# --- From abacus to picture, level "h   da   u": read the beads, build the pictures.
+e2e_activate "$start"
+e2e_click "$start" 131 385   # "Dall'abaco al grafico"
+e2e_click "$start" 378 384   # "h   da   u"
+e2e_click "$start" 627 282   # "Vai"
+op2=$(e2e_wait_window "DALL'ABACO ALLA RAPPRESENTAZIONE")
+sleep 0.5
+e2e_shot_window op2-exercise "$op2"
+read -r h da u <<<"$(read_beads_op2 op2-exercise)"
+echo "FrmOperativo2 shows $h hundreds, $da tens and $u units"
+[ "$h" -ge 1 ] && [ "$da" -ge 1 ] && [ "$u" -ge 1 ] || e2e_fail "FrmOperativo2 digits run 1 to 9"
+press "$op2" 591 400 "$h"
+press "$op2" 633 400 "$da"
+press "$op2" 675 400 "$u"
+e2e_shot_window op2-answer "$op2"
+e2e_click "$op2" 670 504     # "VERIFICA"
+e2e_shot_window op2-esatto "$op2"
+e2e_has_colour op2-esatto 0000FF 288 524 54 32 || e2e_fail "no right-answer count shown in FrmOperativo2"
+e2e_has_colour op2-esatto FFFF80 556 474 222 37 && e2e_fail "help offered after a right answer in FrmOperativo2"
+
+e2e_activate "$start"
+e2e_click "$start" 627 410   # "Esci"
+e2e_wait_exit || e2e_fail "bexalo did not end with status 0"
+echo "e2e_exercises: passed"
