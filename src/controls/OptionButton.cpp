@@ -27,6 +27,9 @@ OptionButton::OptionButton(const ControlSpec &spec, QWidget *parent)
     // unselected options out of the Tab order, and every option here is a Tab stop.
     setCheckable(true);
     setFocusPolicy(Qt::StrongFocus);
+    m_keyUpDelay.setSingleShot(true);
+    m_keyUpDelay.setInterval(25);
+    connect(&m_keyUpDelay, &QTimer::timeout, this, &OptionButton::flushKeyUp);
     setText(QString::fromUtf8(spec.caption));
     applyPalette();
 }
@@ -71,6 +74,18 @@ void OptionButton::paintEvent(QPaintEvent *)
 void OptionButton::keyPressEvent(QKeyEvent *event)
 {
     QPointer<OptionButton> self(this);
+    if (m_heldRelease) {
+        if (m_heldRelease->key() == event->key() && m_heldRelease->timestamp() == event->timestamp()) {
+            // The release was half of an auto-repeat pair: the key is still down.
+            m_keyUpDelay.stop();
+            m_heldRelease.reset();
+        } else {
+            flushKeyUp();
+            if (!self) {
+                return;
+            }
+        }
+    }
     int keyCode = virtualKeyCode(*event);
     if (onKeyDown) {
         onKeyDown(index(), keyCode, shiftState(*event));
@@ -103,18 +118,40 @@ void OptionButton::keyReleaseEvent(QKeyEvent *event)
         return;
     }
     QPointer<OptionButton> self(this);
+    flushKeyUp();
+    if (!self) {
+        return;
+    }
+    event->accept();
+    m_heldRelease.reset(event->clone());
+    m_keyUpDelay.start();
+}
+
+void OptionButton::flushKeyUp()
+{
+    if (!m_heldRelease) {
+        return;
+    }
+    m_keyUpDelay.stop();
+    const std::unique_ptr<QKeyEvent> release = std::move(m_heldRelease);
+    QPointer<OptionButton> self(this);
     if (onKeyUp) {
-        onKeyUp(index(), virtualKeyCode(*event), shiftState(*event));
+        onKeyUp(index(), virtualKeyCode(*release), shiftState(*release));
         if (!self) {
             return;
         }
     }
-    QAbstractButton::keyReleaseEvent(event);
+    QAbstractButton::keyReleaseEvent(release.get());
 }
 
 void OptionButton::mousePressEvent(QMouseEvent *event)
 {
-    // Any button chooses, on the press.
+    // Any button chooses, on the press; a key let go before comes first.
+    QPointer<OptionButton> self(this);
+    flushKeyUp();
+    if (!self) {
+        return;
+    }
     event->accept();
     m_pressDelivered = true;
     if (event->button() == Qt::LeftButton) {
@@ -157,6 +194,12 @@ void OptionButton::focusInEvent(QFocusEvent *event)
 
 void OptionButton::focusOutEvent(QFocusEvent *event)
 {
+    // A key let go here belongs to this option, before the focus leaves it.
+    QPointer<OptionButton> self(this);
+    flushKeyUp();
+    if (!self) {
+        return;
+    }
     QAbstractButton::focusOutEvent(event);
     if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) {
         return;

@@ -8,7 +8,10 @@
 #include "controls/Control.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
+#include <QTimer>
 #include <functional>
+#include <memory>
 
 namespace bexalo {
 
@@ -54,6 +57,13 @@ private:
     bool m_hasLogicalFocus = false;
     // A press reached the handlers and its release has not yet.
     bool m_pressDelivered = false;
+
+    // Runs the key-up handler of a release held back, if any.
+    void flushKeyUp();
+    // X11 sends a held key as release/press pairs stamped with one time, and Qt does not always
+    // mark them as auto-repeat: a release waits a moment for a press that would pair with it.
+    std::unique_ptr<QKeyEvent> m_heldRelease;
+    QTimer m_keyUpDelay;
 };
 
 int mouseButtonCode(Qt::MouseButton button);
