@@ -1,0 +1,113 @@
+# How bexalo is installed and packaged. The program looks for positivo.wav in its own folder
+# (the real one, with links resolved), so wherever the program goes the sound goes beside it.
+# Only the Linux layout and its .deb are built and tested here; the Windows and macOS branches
+# carry what those systems need and stay small.
+include(GNUInstallDirs)
+
+set(BEXALO_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
+set(BEXALO_ICON_DIR ${CMAKE_BINARY_DIR}/icons)
+set(BEXALO_APP_ID org.bexalo.bexalo)
+
+# The icon files are drawn at build time by the code that draws the window icon, each size
+# on its own, so the installed icons and the program's icon cannot drift apart.
+add_executable(make_icons ${CMAKE_SOURCE_DIR}/tools/make_icons.cpp)
+target_link_libraries(make_icons PRIVATE bexalo_core)
+set(BEXALO_MAKE_ICONS ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:make_icons>)
+
+if(BEXALO_BUILD_TESTS)
+    # The package test asks the program's sound code whether the installed sound loads.
+    add_executable(sound_ready ${CMAKE_SOURCE_DIR}/tests/e2e/sound_ready.cpp)
+    target_link_libraries(sound_ready PRIVATE bexalo_core)
+    set_target_properties(sound_ready PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+endif()
+
+if(WIN32)
+    # The icon goes into the executable as a resource; the sound sits beside bexalo.exe.
+    set(BEXALO_ICO ${BEXALO_ICON_DIR}/bexalo.ico)
+    add_custom_command(OUTPUT ${BEXALO_ICO}
+        COMMAND ${BEXALO_MAKE_ICONS} ico ${BEXALO_ICO}
+        DEPENDS make_icons VERBATIM)
+    set(BEXALO_RC ${CMAKE_BINARY_DIR}/packaging/bexalo.rc)
+    file(WRITE ${BEXALO_RC} "IDI_ICON1 ICON \"${BEXALO_ICO}\"\n")
+    set_source_files_properties(${BEXALO_RC} PROPERTIES OBJECT_DEPENDS ${BEXALO_ICO})
+    target_sources(bexalo PRIVATE ${BEXALO_RC})
+
+    install(TARGETS bexalo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${BEXALO_SOUND} DESTINATION ${CMAKE_INSTALL_BINDIR})
+    set(CPACK_GENERATOR ZIP)
+elseif(APPLE)
+    # The bundle carries the icon in Resources and the sound in MacOS, beside the executable.
+    set(BEXALO_ICONSET ${BEXALO_ICON_DIR}/bexalo.iconset)
+    set(BEXALO_ICNS ${BEXALO_ICON_DIR}/bexalo.icns)
+    add_custom_command(OUTPUT ${BEXALO_ICNS}
+        COMMAND ${BEXALO_MAKE_ICONS} iconset ${BEXALO_ICONSET}
+        COMMAND iconutil -c icns -o ${BEXALO_ICNS} ${BEXALO_ICONSET}
+        DEPENDS make_icons VERBATIM)
+    target_sources(bexalo PRIVATE ${BEXALO_ICNS} ${BEXALO_SOUND})
+    set_source_files_properties(${BEXALO_ICNS} PROPERTIES MACOSX_PACKAGE_LOCATION Resources)
+    set_source_files_properties(${BEXALO_SOUND} PROPERTIES MACOSX_PACKAGE_LOCATION MacOS)
+    set_target_properties(bexalo PROPERTIES
+        MACOSX_BUNDLE_BUNDLE_NAME Bexalo
+        MACOSX_BUNDLE_GUI_IDENTIFIER ${BEXALO_APP_ID}
+        MACOSX_BUNDLE_ICON_FILE bexalo.icns
+        MACOSX_BUNDLE_SHORT_VERSION_STRING ${PROJECT_VERSION})
+
+    install(TARGETS bexalo BUNDLE DESTINATION .)
+    set(CPACK_GENERATOR DragNDrop)
+else()
+    set(BEXALO_HICOLOR_PNGS)
+    foreach(side 16 32 48 64 128 256)
+        list(APPEND BEXALO_HICOLOR_PNGS ${BEXALO_ICON_DIR}/hicolor/${side}x${side}/apps/bexalo.png)
+    endforeach()
+    add_custom_command(OUTPUT ${BEXALO_HICOLOR_PNGS}
+        COMMAND ${BEXALO_MAKE_ICONS} hicolor ${BEXALO_ICON_DIR}/hicolor
+        DEPENDS make_icons VERBATIM
+        COMMENT "Drawing the program icon for the hicolor theme")
+    add_custom_target(bexalo_icons ALL DEPENDS ${BEXALO_HICOLOR_PNGS})
+
+    # The program's own folder holds the real executable and the sound; bin/bexalo is a
+    # relative link to it, which Qt resolves when it reports the program's folder.
+    set(BEXALO_PROGRAM_DIR lib/bexalo)
+    file(RELATIVE_PATH BEXALO_LINK_TARGET /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${BEXALO_PROGRAM_DIR}/bexalo)
+    set(BEXALO_LINK ${CMAKE_BINARY_DIR}/packaging/bin/bexalo)
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging/bin)
+    file(CREATE_LINK ${BEXALO_LINK_TARGET} ${BEXALO_LINK} SYMBOLIC)
+
+    install(TARGETS bexalo RUNTIME DESTINATION ${BEXALO_PROGRAM_DIR})
+    install(FILES ${BEXALO_SOUND} DESTINATION ${BEXALO_PROGRAM_DIR})
+    install(FILES ${BEXALO_LINK} DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${BEXALO_PACKAGING_DIR}/bexalo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${BEXALO_PACKAGING_DIR}/${BEXALO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    install(DIRECTORY ${BEXALO_ICON_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+    set(CPACK_GENERATOR DEB)
+endif()
+
+# On Windows and macOS the Qt libraries travel with the program; Qt's deploy tools gather them.
+if((WIN32 OR APPLE) AND COMMAND qt_generate_deploy_app_script)
+    qt_generate_deploy_app_script(TARGET bexalo OUTPUT_SCRIPT BEXALO_DEPLOY_SCRIPT
+        NO_UNSUPPORTED_PLATFORM_ERROR)
+    install(SCRIPT ${BEXALO_DEPLOY_SCRIPT})
+endif()
+
+set(CPACK_PACKAGE_NAME bexalo)
+set(CPACK_PACKAGE_VENDOR bexalo)
+set(CPACK_PACKAGE_CONTACT "bexalo developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "place value with the school abacus, for primary-school pupils")
+set(CPACK_PACKAGE_DESCRIPTION
+    "An exercise program in Italian: the pupil builds a number shown as pictures on the abacus, or\
+ a number shown on the abacus as pictures of units, tens and hundreds, has it checked, and gets\
+ help after a wrong answer.")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+# dpkg-shlibdeps adds what the executable links (the Qt 6 Core, Gui, Widgets and Multimedia
+# runtime libraries, with the versions it needs); the rest is loaded at run time: the X11 and
+# Wayland platform plugins, and the fonts the windows name. QSoundEffect reads the WAV itself
+# and plays it through PulseAudio (libpulse comes with Qt Multimedia), so beyond that it needs
+# only the desktop's sound server.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
+
+include(CPack)
