@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The installable package: made by CPack from the build, unpacked into a scratch root with
+# dpkg -x, its layout and metadata checked, then the installed program started through its link
+# in bin: it opens the start window, its sound loads from its own folder, and "Esci" ends it.
+source "$(dirname "$0")/lib.sh"
+
+build=$(cd "$(dirname "$E2E_PROGRAM")" && pwd)
+source_root=$(cd "$(dirname "$0")/../.." && pwd)
+work="$E2E_ARTIFACTS/package"
+rm -rf "$work"
+mkdir -p "$work"
+
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" 2>&1 \
+    || e2e_fail "cpack failed: $(tail -n 20 "$work/cpack.log")"
+debs=("$work"/bexalo_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || e2e_fail "expected one bexalo_*.deb in $work"
+deb=${debs[0]}
+dpkg-deb -I "$deb" >"$work/info.txt"
+dpkg-deb -c "$deb" >"$work/contents.txt"
+
+# What a fresh machine needs to run it: the Qt 6 libraries it links, the platform plugins it
+# loads, and the fonts its windows name.
+depends=$(dpkg-deb -f "$deb" Depends)
+for dep in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins fonts-liberation2; do
+    grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || e2e_fail "Depends lacks $dep: $depends"
+done
+
+root="$work/root"
+dpkg -x "$deb" "$root"
+
+# The real program and its sound side by side; bin/bexalo a relative link to the program.
+program_dir="$root/usr/lib/bexalo"
+program="$program_dir/bexalo"
+[ -f "$program" ] && [ ! -L "$program" ] && [ -x "$program" ] || e2e_fail "no executable at $program"
+[ "$(head -c 4 "$program" | od -An -c | tr -d ' ')" = '177ELF' ] || e2e_fail "$program is not an ELF program"
+cmp -s "$program_dir/positivo.wav" "$source_root/src/assets/positivo.wav" \
+    || e2e_fail "positivo.wav beside the program is missing or not the program's sound"
+link="$root/usr/bin/bexalo"
+[ -L "$link" ] || e2e_fail "usr/bin/bexalo is not a link"
+case $(readlink "$link") in /*) e2e_fail "usr/bin/bexalo points outside the package: $(readlink "$link")" ;; esac
+[ "$(readlink -f "$link")" = "$(readlink -f "$program")" ] || e2e_fail "usr/bin/bexalo does not lead to $program"
+
+# The menu entry and the software-centre entry, valid and pointing at the program and icon.
+desktop="$root/usr/share/applications/bexalo.desktop"
+[ -f "$desktop" ] || e2e_fail "no desktop entry"
+out=$(desktop-file-validate "$desktop" 2>&1) || e2e_fail "desktop-file-validate: $out"
+grep -qi warning <<<"$out" && e2e_fail "desktop-file-validate: $out"
+for line in 'Exec=bexalo' 'Icon=bexalo' 'Categories=Education;Math;'; do
+    grep -qxF "$line" "$desktop" || e2e_fail "desktop entry lacks $line"
+done
+metainfos=("$root"/usr/share/metainfo/*.metainfo.xml)
+[ ${#metainfos[@]} -eq 1 ] && [ -f "${metainfos[0]}" ] || e2e_fail "expected one metainfo file"
+metainfo=${metainfos[0]}
+out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || e2e_fail "appstreamcli validate: $out"
+grep -qF '<launchable type="desktop-id">bexalo.desktop</launchable>' "$metainfo" \
+    || e2e_fail "metainfo does not launch bexalo.desktop"
+release=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n1 | cut -d'"' -f2)
+[ "$release" = "$(dpkg-deb -f "$deb" Version)" ] \
+    || e2e_fail "metainfo's latest release $release is not the package version $(dpkg-deb -f "$deb" Version)"
+
+# The triangle at every size, drawn at that size: transparent corner, blue bottom row.
+for side in 16 32 48 64 128 256; do
+    icon="$root/usr/share/icons/hicolor/${side}x${side}/apps/bexalo.png"
+    [ -f "$icon" ] || e2e_fail "no ${side}px icon"
+    [ "$(identify -format '%w %h' "$icon")" = "$side $side" ] \
+        || e2e_fail "${side}px icon is $(identify -format '%wx%h' "$icon")"
+    [ "$(convert "$icon" -format '%[fx:p{0,0}.a]' info:)" = 0 ] || e2e_fail "${side}px icon: corner not transparent"
+    bottom=$(convert "$icon" -format "%[hex:p{$((side / 2)),$((side - 1))}]" info: | cut -c 1-6)
+    [ "$bottom" = 0000FF ] || e2e_fail "${side}px icon: bottom middle is #$bottom, not the blue triangle"
+done
+
+# The installed program, started as the menu starts it: through the link in bin.
+e2e_start_x
+E2E_PROGRAM=$link
+e2e_start_app 2>"$work/program-stderr.txt"
+start=$(e2e_wait_window "ORVENTA")
+
+# The program takes its folder from its real executable, the link resolved; the sound in that
+# folder must load through the program's own sound code.
+running=$(readlink "/proc/$E2E_APP_PID/exe")
+[ "$running" = "$(readlink -f "$program")" ] || e2e_fail "the running program is $running, not the installed one"
+[ -x "$build/sound_ready" ] || e2e_fail "sound_ready is not built in $build"
+"$build/sound_ready" "$(dirname "$running")/positivo.wav" >"$work/sound.txt" 2>&1 \
+    || e2e_fail "the sound beside the installed program does not load: $(cat "$work/sound.txt")"
+
+sleep 1.5 # the curtains open
+e2e_shot_window installed-start "$start"
+e2e_activate "$start"
+# "Esci": 7815,5700 twips, 3195 x 915 -> its centre at (627, 410) pixels.
+e2e_click "$start" 627 410
+if ! e2e_wait_exit; then
+    e2e_fail "the installed bexalo did not exit with status 0"
+fi
+echo "e2e_package: passed ($(basename "$deb"))"
