@@ -12,6 +12,7 @@
 #include "platform/Sound.h"
 
 #include <QPointer>
+#include <algorithm>
 
 namespace bexalo {
 
