@@ -37,34 +37,28 @@ FrmInizio::FrmInizio(Modulo1 &modulo)
 
 void FrmInizio::connectHandlers()
 {
-    using namespace std::placeholders;
     timerTendine->onTimer = [this] { timerTendine_Timer(); };
-    for (OptionButton *o : Option1) {
-        o->onGotFocus = [this](int i) { Option1_GotFocus(i); };
-        o->onLostFocus = [this](int i) { Option1_LostFocus(i); };
-        o->onKeyDown = std::bind(&FrmInizio::Option1_KeyDown, this, _1, _2, _3);
-        o->onKeyPress = std::bind(&FrmInizio::Option1_KeyPress, this, _1, _2);
-        o->onKeyUp = std::bind(&FrmInizio::Option1_KeyUp, this, _1, _2, _3);
-        o->onMouseDown = std::bind(&FrmInizio::Option1_MouseDown, this, _1, _2, _3, _4, _5);
-        o->onMouseUp = std::bind(&FrmInizio::Option1_MouseUp, this, _1, _2, _3, _4, _5);
-    }
-    for (OptionButton *o : Option2) {
-        o->onGotFocus = [this](int i) { Option2_GotFocus(i); };
-        o->onLostFocus = [this](int i) { Option2_LostFocus(i); };
-        o->onKeyDown = std::bind(&FrmInizio::Option2_KeyDown, this, _1, _2, _3);
-        o->onKeyPress = std::bind(&FrmInizio::Option2_KeyPress, this, _1, _2);
-        o->onKeyUp = std::bind(&FrmInizio::Option2_KeyUp, this, _1, _2, _3);
-        o->onMouseDown = std::bind(&FrmInizio::Option2_MouseDown, this, _1, _2, _3, _4, _5);
-        o->onMouseUp = std::bind(&FrmInizio::Option2_MouseUp, this, _1, _2, _3, _4, _5);
-    }
-    for (OptionButton *o : Option3) {
-        o->onGotFocus = [this](int i) { Option3_GotFocus(i); };
-        o->onLostFocus = [this](int i) { Option3_LostFocus(i); };
-        o->onKeyDown = std::bind(&FrmInizio::Option3_KeyDown, this, _1, _2, _3);
-        o->onKeyPress = std::bind(&FrmInizio::Option3_KeyPress, this, _1, _2);
-        o->onKeyUp = std::bind(&FrmInizio::Option3_KeyUp, this, _1, _2, _3);
-        o->onMouseDown = std::bind(&FrmInizio::Option3_MouseDown, this, _1, _2, _3, _4, _5);
-        o->onMouseUp = std::bind(&FrmInizio::Option3_MouseUp, this, _1, _2, _3, _4, _5);
+    connectGroup(Option1, {&FrmInizio::Option1_GotFocus, &FrmInizio::Option1_LostFocus, &FrmInizio::Option1_KeyDown,
+                           &FrmInizio::Option1_KeyPress, &FrmInizio::Option1_KeyUp, &FrmInizio::Option1_MouseDown,
+                           &FrmInizio::Option1_MouseUp});
+    connectGroup(Option2, {&FrmInizio::Option2_GotFocus, &FrmInizio::Option2_LostFocus, &FrmInizio::Option2_KeyDown,
+                           &FrmInizio::Option2_KeyPress, &FrmInizio::Option2_KeyUp, &FrmInizio::Option2_MouseDown,
+                           &FrmInizio::Option2_MouseUp});
+    connectGroup(Option3, {&FrmInizio::Option3_GotFocus, &FrmInizio::Option3_LostFocus, &FrmInizio::Option3_KeyDown,
+                           &FrmInizio::Option3_KeyPress, &FrmInizio::Option3_KeyUp, &FrmInizio::Option3_MouseDown,
+                           &FrmInizio::Option3_MouseUp});
+}
+
+void FrmInizio::connectGroup(std::span<OptionButton *const> group, const GroupHandlers &h)
+{
+    for (OptionButton *o : group) {
+        o->onGotFocus = [this, f = h.gotFocus](int i) { (this->*f)(i); };
+        o->onLostFocus = [this, f = h.lostFocus](int i) { (this->*f)(i); };
+        o->onKeyDown = [this, f = h.keyDown](int i, int &code, int shift) { (this->*f)(i, code, shift); };
+        o->onKeyPress = [this, f = h.keyPress](int i, int &ascii) { (this->*f)(i, ascii); };
+        o->onKeyUp = [this, f = h.keyUp](int i, int code, int shift) { (this->*f)(i, code, shift); };
+        o->onMouseDown = [this, f = h.mouseDown](int i, int b, int s, float x, float y) { (this->*f)(i, b, s, x, y); };
+        o->onMouseUp = [this, f = h.mouseUp](int i, int b, int s, float x, float y) { (this->*f)(i, b, s, x, y); };
     }
 }
 
@@ -110,38 +104,44 @@ void FrmInizio::timerTendine_Timer()
 
 void FrmInizio::Option1_GotFocus(int index)
 {
-    Option1[index]->setValue(false);
-    Option1[index]->setBackColor(kFocusColour);
+    evidenzia(Option1[index]);
 }
 
 void FrmInizio::Option2_GotFocus(int index)
 {
-    Option2[index]->setValue(false);
-    Option2[index]->setBackColor(kFocusColour);
+    evidenzia(Option2[index]);
 }
 
 void FrmInizio::Option3_GotFocus(int index)
 {
-    Option3[index]->setValue(false);
-    Option3[index]->setBackColor(kFocusColour);
+    evidenzia(Option3[index]);
 }
 
 void FrmInizio::Option1_LostFocus(int index)
 {
-    Option1[index]->setBackColor(kOptionColour);
-    Option1[index]->setValue(false);
+    spegni(Option1[index]);
 }
 
 void FrmInizio::Option2_LostFocus(int index)
 {
-    Option2[index]->setBackColor(kOptionColour);
-    Option2[index]->setValue(false);
+    spegni(Option2[index]);
 }
 
 void FrmInizio::Option3_LostFocus(int index)
 {
-    Option3[index]->setBackColor(kOptionColour);
-    Option3[index]->setValue(false);
+    spegni(Option3[index]);
+}
+
+void FrmInizio::evidenzia(OptionButton *option)
+{
+    option->setValue(false);
+    option->setBackColor(kFocusColour);
+}
+
+void FrmInizio::spegni(OptionButton *option)
+{
+    option->setBackColor(kOptionColour);
+    option->setValue(false);
 }
 
 // ---- Keyboard ----------------------------------------------------------------------------

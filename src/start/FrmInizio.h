@@ -9,6 +9,7 @@
 #include "start/KeyLocks.h"
 
 #include <array>
+#include <span>
 #include <vector>
 
 namespace bexalo {
@@ -60,7 +61,20 @@ private:
     void scaricaTutto();
     void preparaTendine();
 
+    struct GroupHandlers {
+        void (FrmInizio::*gotFocus)(int);
+        void (FrmInizio::*lostFocus)(int);
+        void (FrmInizio::*keyDown)(int, int &, int);
+        void (FrmInizio::*keyPress)(int, int &);
+        void (FrmInizio::*keyUp)(int, int, int);
+        void (FrmInizio::*mouseDown)(int, int, int, float, float);
+        void (FrmInizio::*mouseUp)(int, int, int, float, float);
+    };
     void connectHandlers();
+    void connectGroup(std::span<OptionButton *const> group, const GroupHandlers &handlers);
+    // The focus highlight: the focused option in its own colour, no option left pressed.
+    void evidenzia(OptionButton *option);
+    void spegni(OptionButton *option);
     // The focus goes to the option, unless its frame is inactive: then it stays where it is.
     void moveFocusTo(OptionButton *option);
     // One step ends, the next begins: the one frame goes inactive, then the other active.
