@@ -82,9 +82,10 @@ else()
     set(CPACK_GENERATOR DEB)
 endif()
 
-# On Windows and macOS the Qt libraries travel with the program; Qt's deploy tools gather them.
+# On Windows and macOS the Qt libraries travel with the program; Qt's deploy tools gather them
+# (FILENAME_VARIABLE is the spelling Qt 6.4 knows).
 if((WIN32 OR APPLE) AND COMMAND qt_generate_deploy_app_script)
-    qt_generate_deploy_app_script(TARGET bexalo OUTPUT_SCRIPT BEXALO_DEPLOY_SCRIPT
+    qt_generate_deploy_app_script(TARGET bexalo FILENAME_VARIABLE BEXALO_DEPLOY_SCRIPT
         NO_UNSUPPORTED_PLATFORM_ERROR)
     install(SCRIPT ${BEXALO_DEPLOY_SCRIPT})
 endif()
