@@ -68,6 +68,14 @@ void Control::setForeColor(Colour colour)
     applyPalette();
 }
 
+void Control::setAccessibleText(const QString &name, const QString &description)
+{
+    if (m_widget) {
+        m_widget->setAccessibleName(name);
+        m_widget->setAccessibleDescription(description);
+    }
+}
+
 void Control::applyPalette()
 {
     if (!m_widget) {

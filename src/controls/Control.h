@@ -48,6 +48,9 @@ public:
     Colour foreColor() const { return m_foreColor; }
     virtual void setForeColor(Colour colour);
 
+    // What a screen reader says for the control; the caption stays as it is.
+    virtual void setAccessibleText(const QString &name, const QString &description);
+
 protected:
     void applyPalette();
 

@@ -1,5 +1,7 @@
 #include "controls/FormBuilder.h"
 
+#include "controls/AccessibleFactory.h"
+#include "controls/AccessibleNames.h"
 #include "controls/CommandButton.h"
 #include "controls/Frame.h"
 #include "controls/Image.h"
@@ -62,6 +64,7 @@ QFont makeFont(const FontSpec &spec, const QFont &inherited)
 
 BuiltControls buildControls(QWidget &window, std::span<const ControlSpec> table)
 {
+    installAccessibleFactory();
     BuiltControls built;
     built.collection.reserve(table.size());
     QHash<QString, QWidget *> containers;
@@ -94,6 +97,10 @@ BuiltControls buildControls(QWidget &window, std::span<const ControlSpec> table)
         }
         if (!spec.visible) {
             w->setVisible(false);
+        }
+        const AccessibleText said = accessibleText(window.objectName(), control->name(), control->index());
+        if (!said.name.isEmpty()) {
+            control->setAccessibleText(said.name, said.description);
         }
     }
 

@@ -27,7 +27,24 @@ void Label::setCaption(const QString &caption)
 {
     if (text() != caption) {
         setText(caption);
+        nameWithValue();
     }
+}
+
+void Label::setAccessibleText(const QString &name, const QString &description)
+{
+    m_valueName = name;
+    setAccessibleDescription(description);
+    nameWithValue();
+}
+
+void Label::nameWithValue()
+{
+    if (m_valueName.isEmpty()) {
+        return; // Qt reads the caption itself
+    }
+    const QString value = text().trimmed();
+    setAccessibleName(value.isEmpty() ? m_valueName : m_valueName + QStringLiteral(": ") + value);
 }
 
 } // namespace bexalo

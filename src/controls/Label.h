@@ -15,6 +15,13 @@ public:
 
     QString caption() const override { return text(); }
     void setCaption(const QString &caption) override;
+    // A label that shows a value is named for it, and the screen reader hears name and value.
+    void setAccessibleText(const QString &name, const QString &description) override;
+
+private:
+    void nameWithValue();
+
+    QString m_valueName;
 };
 
 } // namespace bexalo

@@ -3,6 +3,7 @@
 #include "controls/CommandButton.h"
 #include "controls/Frame.h"
 #include "controls/MessageBox.h"
+#include "exercise/CountDescriptions.h"
 #include "exercise/OrdineColonne.h"
 #include "exercise/Sorteggio.h"
 #include "exercise/Tempi.h"
@@ -77,6 +78,7 @@ ExerciseWindow::ExerciseWindow(const FormSpec &spec, Modulo1 &modulo, int cap, c
     connect(m_cmdOperazione, &CommandButton::Click, this, &ExerciseWindow::CmdOperazione_Click);
     // Esc answers "No" while the help offer is up (the form ignores it while Cmdno is hidden).
     setCancelButton(m_cmdNo);
+    new CountDescriptions(*this);
 }
 
 Control *ExerciseWindow::named(const char *name, int index) const
