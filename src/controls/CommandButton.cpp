@@ -2,7 +2,9 @@
 
 #include "controls/ButtonFace.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace bexalo {
 
@@ -45,6 +47,22 @@ void CommandButton::keyReleaseEvent(QKeyEvent *event)
         return;
     }
     QAbstractButton::keyReleaseEvent(event);
+}
+
+void CommandButton::hideEvent(QHideEvent *event)
+{
+    QAbstractButton::hideEvent(event);
+    // Qt moves the focus off a disappearing button only to a control that can take it at that
+    // very moment, and handlers often enable the next one a step later (after "No" the counter
+    // buttons): once the handler is done, the focus goes on along the Tab order. A message box
+    // the handler opened has the keyboard meanwhile, and the window gets it back when it closes.
+    if (hasFocus()) {
+        QTimer::singleShot(0, this, [this] {
+            if (hasFocus() && !isVisible() && window()->isVisible() && !QApplication::activeModalWidget()) {
+                focusNextChild();
+            }
+        });
+    }
 }
 
 } // namespace bexalo
