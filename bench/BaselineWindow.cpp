@@ -1,0 +1,14 @@
+// The yardstick of the performance figures: one empty Qt Widgets window, the size of the start
+// window (794 x 554), built with the same Qt and flags as bexalo and nothing else.
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("baseline"));
+    window.resize(794, 554);
+    window.show();
+    return app.exec();
+}
