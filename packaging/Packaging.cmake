@@ -1,5 +1,6 @@
 # How bexalo is installed and packaged. The program looks for positivo.wav in its own folder
-# (the real one, with links resolved), so wherever the program goes the sound goes beside it.
+# (the real one, with links resolved), so wherever the program goes the sound goes beside it,
+# and so does the sound module it loads on the first sound.
 # Only the Linux layout and its .deb are built and tested here; the Windows and macOS branches
 # carry what those systems need and stay small.
 include(GNUInstallDirs)
@@ -17,7 +18,7 @@ set(BEXALO_MAKE_ICONS ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET
 if(BEXALO_BUILD_TESTS)
     # The package test asks the program's sound code whether the installed sound loads.
     add_executable(sound_ready ${CMAKE_SOURCE_DIR}/tests/e2e/sound_ready.cpp)
-    target_link_libraries(sound_ready PRIVATE bexalo_core)
+    target_link_libraries(sound_ready PRIVATE bexalo_player)
     set_target_properties(sound_ready PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endif()
 
@@ -33,6 +34,7 @@ if(WIN32)
     target_sources(bexalo PRIVATE ${BEXALO_RC})
 
     install(TARGETS bexalo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(TARGETS bexalo_sound LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     install(FILES ${BEXALO_SOUND} DESTINATION ${CMAKE_INSTALL_BINDIR})
     set(CPACK_GENERATOR ZIP)
 elseif(APPLE)
@@ -53,6 +55,7 @@ elseif(APPLE)
         MACOSX_BUNDLE_SHORT_VERSION_STRING ${PROJECT_VERSION})
 
     install(TARGETS bexalo BUNDLE DESTINATION .)
+    install(TARGETS bexalo_sound LIBRARY DESTINATION bexalo.app/Contents/MacOS)
     set(CPACK_GENERATOR DragNDrop)
 else()
     set(BEXALO_HICOLOR_PNGS)
@@ -74,6 +77,7 @@ else()
     file(CREATE_LINK ${BEXALO_LINK_TARGET} ${BEXALO_LINK} SYMBOLIC)
 
     install(TARGETS bexalo RUNTIME DESTINATION ${BEXALO_PROGRAM_DIR})
+    install(TARGETS bexalo_sound LIBRARY DESTINATION ${BEXALO_PROGRAM_DIR})
     install(FILES ${BEXALO_SOUND} DESTINATION ${BEXALO_PROGRAM_DIR})
     install(FILES ${BEXALO_LINK} DESTINATION ${CMAKE_INSTALL_BINDIR})
     install(FILES ${BEXALO_PACKAGING_DIR}/bexalo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -6,7 +6,7 @@
 #include "exercise/Modulo1.h"
 #include "platform/Clock.h"
 #include "platform/DisplayCheck.h"
-#include "platform/EffectSound.h"
+#include "platform/LazySound.h"
 #include "platform/Random.h"
 #include "start/FrmInizio.h"
 
@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
 
     bexalo::SystemClock clock;
     bexalo::MersenneRandom random;
-    bexalo::EffectSound sound;
+    bexalo::LazySound sound(QCoreApplication::applicationDirPath());
     bexalo::Modulo1 modulo;
     modulo.clock = &clock;
     modulo.random = &random;

@@ -1,0 +1,9 @@
+// The sound module: the program loads it on the first sound (LazySound) and asks it for the
+// real player.
+#include "platform/EffectSound.h"
+#include "platform/LazySound.h"
+
+extern "C" Q_DECL_EXPORT bexalo::Sound *bexaloCreateSound()
+{
+    return new bexalo::EffectSound;
+}
