@@ -2,6 +2,7 @@
 // row), filled at device resolution so that higher pixel ratios stay crisp.
 #include "assets/Pictures.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPixmap>
 
@@ -175,15 +176,33 @@ QImage drawPicture(PictureId id, qreal devicePixelRatio)
     return {};
 }
 
+namespace {
+
+// Every window shows the same icon, and all six sizes together take some 350 KB: they are
+// drawn once and shared, and let go when the application ends (pixmaps must not outlive it).
+QIcon *g_programIcon = nullptr;
+
+void forgetProgramIcon()
+{
+    delete g_programIcon;
+    g_programIcon = nullptr;
+}
+
+} // namespace
+
 QIcon programIcon()
 {
-    QIcon icon;
-    for (int side : {16, 32, 48, 64, 128, 256}) {
-        QImage image = blankImage(QSize(side, side), 1.0, 0x00000000);
-        fillTriangle(image);
-        icon.addPixmap(QPixmap::fromImage(image));
+    if (!g_programIcon) {
+        auto *icon = new QIcon;
+        for (int side : {16, 32, 48, 64, 128, 256}) {
+            QImage image = blankImage(QSize(side, side), 1.0, 0x00000000);
+            fillTriangle(image);
+            icon->addPixmap(QPixmap::fromImage(image));
+        }
+        g_programIcon = icon;
+        qAddPostRoutine(forgetProgramIcon);
     }
-    return icon;
+    return *g_programIcon;
 }
 
 } // namespace bexalo
