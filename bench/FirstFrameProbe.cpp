@@ -9,7 +9,8 @@
 //            memory_start the same without opening any window;
 //   idle     after the first frame and a 3-second wait for the curtains, the CPU time the
 //            process uses over the next 10 seconds.
-// The result is one line "name=value" appended to BEXALO_PROBE_OUT; then the program quits.
+// The result is one line "name=value" appended to BEXALO_PROBE_OUT; then the program quits
+// (unless BEXALO_PROBE_HOLD is set).
 #include <QApplication>
 #include <QFile>
 #include <QMouseEvent>
@@ -56,7 +57,10 @@ void report(const QString &line)
     if (out.open(QIODevice::Append | QIODevice::Text)) {
         out.write(line.toUtf8() + '\n');
     }
-    QCoreApplication::exit(0);
+    // BEXALO_PROBE_HOLD keeps the program running for a look at its memory map.
+    if (qEnvironmentVariableIsEmpty("BEXALO_PROBE_HOLD")) {
+        QCoreApplication::exit(0);
+    }
 }
 
 // A press and release of the left button on the widget named `name`, as the pupil makes them.
