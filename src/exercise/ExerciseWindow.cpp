@@ -275,6 +275,15 @@ void ExerciseWindow::scopriCaselle(Posto posto, int quante)
     }
 }
 
+void ExerciseWindow::mostraPerlineDelleCifre()
+{
+    for (Posto posto : {Posto::Unita, Posto::Decine, Posto::Centinaia}) {
+        for (int i = 1; i <= m_esercizio.cifra(posto); ++i) {
+            perlina(posto, i)->setShown(true);
+        }
+    }
+}
+
 void ExerciseWindow::mostraPulsantiCentinaia(bool shown)
 {
     m_piu[at(Posto::Centinaia)]->setShown(shown);

@@ -69,6 +69,7 @@ protected:
     Control *casella(Posto posto, int indice) const; // slot 0 to 8 of a column
     void nascondiCaselle();                         // every slot of the three columns
     void scopriCaselle(Posto posto, int quante);    // a scatter of `quante` pictures
+    void mostraPerlineDelleCifre();                 // beads 1 to the digit on each rod
     void mostraPulsantiCentinaia(bool shown);
     void coloraPulsanti(Colour colour);
     void abilitaPulsanti(bool enabled);

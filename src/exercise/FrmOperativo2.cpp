@@ -33,11 +33,7 @@ void FrmOperativo2::genera()
         mostraPulsantiCentinaia(true);
     }
     // Only the beads of the new number are shown: the caller has emptied the abacus.
-    for (Posto posto : {Posto::Unita, Posto::Decine, Posto::Centinaia}) {
-        for (int i = 1; i <= m_esercizio.cifra(posto); ++i) {
-            perlina(posto, i)->setShown(true);
-        }
-    }
+    mostraPerlineDelleCifre();
     avviaCronometro();
 }
 

@@ -54,11 +54,7 @@ Control *frmOperativo1::elementoRisposta(Posto posto, int n) const
 
 void frmOperativo1::mostraRispostaGiusta()
 {
-    for (Posto posto : {Posto::Unita, Posto::Decine, Posto::Centinaia}) {
-        for (int i = 1; i <= m_esercizio.cifra(posto); ++i) {
-            perlina(posto, i)->setShown(true);
-        }
-    }
+    mostraPerlineDelleCifre();
 }
 
 void frmOperativo1::rispostaEsatta()
