@@ -8,9 +8,7 @@
 #include "exercise/ExerciseWindow.h"
 #include "exercise/FrmOperativo2.h"
 #include "exercise/frmOperativo1.h"
-#include "fakes/FakeClock.h"
-#include "fakes/RecordingSound.h"
-#include "fakes/ScriptedRandom.h"
+#include "fakes/FakeServices.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -39,18 +37,29 @@ inline const PlaceNames kPlaces[3] = {
 inline const PlaceNames &names(Posto p) { return kPlaces[static_cast<int>(p)]; }
 inline constexpr Posto kAllPlaces[3] = {Posto::Centinaia, Posto::Decine, Posto::Unita};
 
-class ExerciseRig {
-public:
-    FakeClock clock;
-    RecordingSound sound;
-    ScriptedRandom random;
-    Modulo1 modulo;
+// Rows of a test run in both windows, and in both windows at both levels.
+inline void addWindowRows()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow(kFrm1) << QString::fromLatin1(kFrm1);
+    QTest::newRow(kFrm2) << QString::fromLatin1(kFrm2);
+}
 
-    explicit ExerciseRig(std::uint32_t seed = 7) : random(seed)
+inline void addWindowAndLevelRows()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("livello");
+    for (const char *w : {kFrm1, kFrm2}) {
+        for (int l : {1, 2}) {
+            QTest::addRow("%s level %d", w, l) << QString::fromLatin1(w) << l;
+        }
+    }
+}
+
+class ExerciseRig : public FakeServices {
+public:
+    explicit ExerciseRig(std::uint32_t seed = 7) : FakeServices(seed)
     {
-        modulo.clock = &clock;
-        modulo.sound = &sound;
-        modulo.random = &random;
         modulo.programFolder = QStringLiteral("/opt/bexalo");
     }
     ~ExerciseRig()

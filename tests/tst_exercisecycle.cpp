@@ -85,17 +85,6 @@ bool helpInFront(ExerciseWindow *w)
 
 const QString kMessage = QStringLiteral("Hai già fatto 3 tentativi. \nOra intervengo io. ");
 
-void addWindowAndLevelRows()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("livello");
-    for (const char *w : {kFrm1, kFrm2}) {
-        for (int l : {1, 2}) {
-            QTest::addRow("%s level %d", w, l) << QString::fromLatin1(w) << l;
-        }
-    }
-}
-
 } // namespace
 
 class TestExerciseCycle : public QObject {

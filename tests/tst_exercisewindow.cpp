@@ -67,24 +67,6 @@ QString placesFromLeft(ExerciseWindow *w)
 float rForSix(int k) { return (float(k - 1) + 0.5f) / 6.0f; }
 float rForNine(int n) { return (float(n) + 0.5f) / 9.0f; }
 
-void addWindowRows()
-{
-    QTest::addColumn<QString>("window");
-    QTest::newRow(kFrm1) << QString::fromLatin1(kFrm1);
-    QTest::newRow(kFrm2) << QString::fromLatin1(kFrm2);
-}
-
-void addWindowAndLevelRows()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("livello");
-    for (const char *w : {kFrm1, kFrm2}) {
-        for (int l : {1, 2}) {
-            QTest::addRow("%s level %d", w, l) << QString::fromLatin1(w) << l;
-        }
-    }
-}
-
 } // namespace
 
 class TestExerciseWindow : public QObject {

@@ -8,9 +8,7 @@
 #include "exercise/FrmOperativo2.h"
 #include "exercise/Modulo1.h"
 #include "exercise/frmOperativo1.h"
-#include "fakes/FakeClock.h"
-#include "fakes/RecordingSound.h"
-#include "fakes/ScriptedRandom.h"
+#include "fakes/FakeServices.h"
 #include "start/FrmInizio.h"
 
 #include <QApplication>
@@ -112,23 +110,16 @@ private:
     void press(OptionButton *option, Qt::MouseButton button = Qt::LeftButton);
     void runSteps(const QStringList &steps);
 
-    std::unique_ptr<test::FakeClock> m_clock;
-    std::unique_ptr<test::RecordingSound> m_sound;
-    std::unique_ptr<test::ScriptedRandom> m_random;
-    std::unique_ptr<Modulo1> m_modulo;
+    std::unique_ptr<test::FakeServices> m_services;
+    Modulo1 *m_modulo = nullptr;
     QPointer<FrmInizio> m_window;
     ulong m_time = 0;
 };
 
 void TestFrmInizio::init()
 {
-    m_clock = std::make_unique<test::FakeClock>();
-    m_sound = std::make_unique<test::RecordingSound>();
-    m_random = std::make_unique<test::ScriptedRandom>();
-    m_modulo = std::make_unique<Modulo1>();
-    m_modulo->clock = m_clock.get();
-    m_modulo->sound = m_sound.get();
-    m_modulo->random = m_random.get();
+    m_services = std::make_unique<test::FakeServices>();
+    m_modulo = &m_services->modulo;
 
     m_window = new FrmInizio(*m_modulo);
     m_window->load();

@@ -91,27 +91,17 @@ QList<int> wrongAnswer(ExerciseWindow *w)
     return focused() == R::button(w, "CmdOperazione");
 }
 
-void addWindowsAndLevels()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("livello");
-    QTest::newRow("picture to abacus, h da u") << QString::fromLatin1(kFrm1) << 2;
-    QTest::newRow("picture to abacus, da u") << QString::fromLatin1(kFrm1) << 1;
-    QTest::newRow("abacus to picture, h da u") << QString::fromLatin1(kFrm2) << 2;
-    QTest::newRow("abacus to picture, da u") << QString::fromLatin1(kFrm2) << 1;
-}
-
 } // namespace
 
 class TestKeyboardPlay : public QObject {
     Q_OBJECT
 
 private slots:
-    void anExerciseIsPlayedToItsEndWithKeysOnly_data() { addWindowsAndLevels(); }
+    void anExerciseIsPlayedToItsEndWithKeysOnly_data() { addWindowAndLevelRows(); }
     void anExerciseIsPlayedToItsEndWithKeysOnly();
-    void helpAcceptedFromTheKeyboardLeadsOnToTheNextExercise_data() { addWindowsAndLevels(); }
+    void helpAcceptedFromTheKeyboardLeadsOnToTheNextExercise_data() { addWindowAndLevelRows(); }
     void helpAcceptedFromTheKeyboardLeadsOnToTheNextExercise();
-    void afterTheThirdNoTheMessageClosesWithEnterAndPlayGoesOn_data() { addWindowsAndLevels(); }
+    void afterTheThirdNoTheMessageClosesWithEnterAndPlayGoesOn_data() { addWindowAndLevelRows(); }
     void afterTheThirdNoTheMessageClosesWithEnterAndPlayGoesOn();
 };
 

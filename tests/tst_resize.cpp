@@ -8,9 +8,7 @@
 #include "exercise/FrmOperativo2.h"
 #include "exercise/Modulo1.h"
 #include "exercise/frmOperativo1.h"
-#include "fakes/FakeClock.h"
-#include "fakes/RecordingSound.h"
-#include "fakes/ScriptedRandom.h"
+#include "fakes/FakeServices.h"
 #include "layout/Resize.h"
 #include "start/FrmInizio.h"
 
@@ -61,10 +59,8 @@ private:
     void openWindow(const QString &name);
     std::vector<Placement> placements() const;
 
-    std::unique_ptr<test::FakeClock> m_clock;
-    std::unique_ptr<test::RecordingSound> m_sound;
-    std::unique_ptr<test::ScriptedRandom> m_random;
-    std::unique_ptr<Modulo1> m_modulo;
+    std::unique_ptr<test::FakeServices> m_services;
+    Modulo1 *m_modulo = nullptr;
     QPointer<Form> m_window;
     // Every control's geometry right after load, before the first pass.
     std::vector<Placement> m_loaded;
@@ -72,13 +68,8 @@ private:
 
 void TestResize::init()
 {
-    m_clock = std::make_unique<test::FakeClock>();
-    m_sound = std::make_unique<test::RecordingSound>();
-    m_random = std::make_unique<test::ScriptedRandom>();
-    m_modulo = std::make_unique<Modulo1>();
-    m_modulo->clock = m_clock.get();
-    m_modulo->sound = m_sound.get();
-    m_modulo->random = m_random.get();
+    m_services = std::make_unique<test::FakeServices>();
+    m_modulo = &m_services->modulo;
     m_modulo->livello = 2;
 }
 
