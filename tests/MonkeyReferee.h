@@ -48,6 +48,7 @@ public:
             broken << QStringLiteral("Esci disabled");
         }
         m_mostOpen = std::max(m_mostOpen, int(windows.size()));
+        m_bothOpen += windows.size() == 2 ? 1 : 0;
         if (windows.size() > 2 || (windows.size() == 2 && windows[0]->metaObject() == windows[1]->metaObject())) {
             broken << QStringLiteral("an exercise window is open twice");
         }
@@ -100,6 +101,8 @@ public:
 
     int verdicts() const { return m_verdicts; }
     int mostWindowsOpen() const { return m_mostOpen; }
+    // Events after which both exercise windows were open.
+    int bothOpen() const { return m_bothOpen; }
 
 private:
     struct Snapshot {
@@ -153,6 +156,7 @@ private:
     float m_lastTotal = 0.0f;
     int m_verdicts = 0;
     int m_mostOpen = 0;
+    int m_bothOpen = 0;
 };
 
 } // namespace bexalo::test

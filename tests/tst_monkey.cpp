@@ -126,6 +126,7 @@ public:
     int verdicts() const { return m_referee.verdicts(); }
     int messageBoxes() const { return m_boxes; }
     int maxOpenExerciseWindows() const { return m_referee.mostWindowsOpen(); }
+    int bothOpen() const { return m_referee.bothOpen(); }
     int starts() const { return m_starts; }
     // The latest events, up to kKeptEvents of them.
     QStringList log() const { return QStringList(m_log.begin(), m_log.end()); }
@@ -716,10 +717,10 @@ void TestMonkey::initTestCase()
 
 void TestMonkey::report(const Monkey &monkey, std::uint32_t seed, qint64 ms)
 {
-    qInfo("seed %u: %d events in %lld ms, %d program starts, %d verdicts, %d message boxes, up to %d exercise "
-          "windows open at once",
+    qInfo("seed %u: %d events in %lld ms, %d program starts, %d verdicts, %d message boxes, both exercise "
+          "windows open after %d%% of the events",
           seed, monkey.events(), ms, monkey.starts(), monkey.verdicts(), monkey.messageBoxes(),
-          monkey.maxOpenExerciseWindows());
+          monkey.events() > 0 ? int(qint64(monkey.bothOpen()) * 100 / monkey.events()) : 0);
     const QString asked = qEnvironmentVariable("BEXALO_MONKEY_LOG");
     if (monkey.failure().isEmpty() && asked.isEmpty()) {
         return;
