@@ -30,7 +30,7 @@ e2e_start_x() {
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
     E2E_PIDS+=($!)
     local i
-    for i in $(seq 1 100); do
+    for i in $(seq 1 300); do
         [ -s "$fdfile" ] && break
         sleep 0.1
     done
@@ -38,7 +38,7 @@ e2e_start_x() {
     rm -f "$fdfile"
     openbox >/dev/null 2>&1 &
     E2E_PIDS+=($!)
-    for i in $(seq 1 100); do
+    for i in $(seq 1 300); do
         wmctrl -m >/dev/null 2>&1 && return 0
         sleep 0.1
     done
@@ -54,7 +54,7 @@ e2e_start_app() {
 # Waits until a window whose title is exactly $1 is mapped; prints its id.
 e2e_wait_window() {
     local title=$1 i id
-    for i in $(seq 1 100); do
+    for i in $(seq 1 300); do
         id=$(wmctrl -l | awk -v t="$title" '{ line=$0; sub(/^[^ ]+ +[^ ]+ +[^ ]+ +/, "", line); if (line == t) print $1 }' | head -n1)
         if [ -n "$id" ]; then
             echo "$id"
@@ -104,7 +104,7 @@ e2e_pixel() {
 
 e2e_wait_exit() {
     local i
-    for i in $(seq 1 100); do
+    for i in $(seq 1 300); do
         if ! kill -0 "$E2E_APP_PID" 2>/dev/null; then
             wait "$E2E_APP_PID"
             return $?
@@ -130,7 +130,7 @@ e2e_has_colour() {
 # own colour rather than the curtain's).
 e2e_wait_curtains_open() {
     local i
-    for i in $(seq 1 50); do
+    for i in $(seq 1 150); do
         e2e_shot_window curtains "$1"
         [ "$(e2e_pixel curtains 10 300)" = "#FFC0FF" ] && return 0
         sleep 0.1
