@@ -45,8 +45,8 @@ void TestCommandButton::theKeysPressAVisibleButton()
 {
     QFETCH(int, key);
     QWidget window;
-    ControlSpec spec{.name = "CmdProva", .kind = ControlKind::CommandButton, .width = 1200, .height = 495};
-    CommandButton button(spec, &window);
+    ControlSpec design{.name = "CmdProva", .kind = ControlKind::CommandButton, .width = 1200, .height = 495};
+    CommandButton button(design, &window);
     button.setGeometry(10, 10, 80, 33);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -65,8 +65,8 @@ void TestCommandButton::theKeysNeverPressAHiddenButton()
 {
     QFETCH(int, key);
     QWidget window;
-    ControlSpec spec{.name = "CmdProva", .kind = ControlKind::CommandButton, .width = 1200, .height = 495};
-    CommandButton button(spec, &window);
+    ControlSpec design{.name = "CmdProva", .kind = ControlKind::CommandButton, .width = 1200, .height = 495};
+    CommandButton button(design, &window);
     button.setGeometry(10, 10, 80, 33);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

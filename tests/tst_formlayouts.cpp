@@ -21,10 +21,10 @@ const FormSpec &specFor(const QString &window)
     return frmOperativo2Spec();
 }
 
-QString objectNameOf(const ControlSpec &spec)
+QString objectNameOf(const ControlSpec &design)
 {
-    const QString name = QString::fromUtf8(spec.name);
-    return spec.index < 0 ? name : name + QLatin1Char('_') + QString::number(spec.index);
+    const QString name = QString::fromUtf8(design.name);
+    return design.index < 0 ? name : name + QLatin1Char('_') + QString::number(design.index);
 }
 
 // "Option3_2" -> Option3, 2; "Frame3" -> Frame3, -1.
@@ -89,12 +89,12 @@ void TestFormLayouts::everyControlOfTheTableIsBuiltInCreationOrder_data()
 void TestFormLayouts::everyControlOfTheTableIsBuiltInCreationOrder()
 {
     QFETCH(QString, window);
-    const FormSpec &spec = specFor(window);
-    Form form(spec);
+    const FormSpec &design = specFor(window);
+    Form form(design);
     const std::vector<Control *> &built = form.controls();
-    QCOMPARE(built.size(), spec.controls.size());
+    QCOMPARE(built.size(), design.controls.size());
     for (std::size_t i = 0; i < built.size(); ++i) {
-        const ControlSpec &row = spec.controls[i];
+        const ControlSpec &row = design.controls[i];
         const Control *c = built[i];
         const QByteArray where = objectNameOf(row).toUtf8();
         QCOMPARE(c->name(), QString::fromUtf8(row.name));

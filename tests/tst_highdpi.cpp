@@ -33,20 +33,20 @@ void tst_HighDpi::theScreenIsTwiceAsDense()
 
 void tst_HighDpi::windowsKeepTheirLogicalGeometry_data()
 {
-    QTest::addColumn<const FormSpec *>("spec");
+    QTest::addColumn<const FormSpec *>("design");
     QTest::newRow("frmOperativo1") << &frmOperativo1Spec();
     QTest::newRow("FrmOperativo2") << &frmOperativo2Spec();
 }
 
 void tst_HighDpi::windowsKeepTheirLogicalGeometry()
 {
-    QFETCH(const FormSpec *, spec);
-    Form form(*spec);
+    QFETCH(const FormSpec *, design);
+    Form form(*design);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(form.scaleWidth(), spec->clientWidth - spec->clientWidth % 15);
-    for (size_t i = 0; i < spec->controls.size(); ++i) {
-        const ControlSpec &row = spec->controls[i];
+    QCOMPARE(form.scaleWidth(), design->clientWidth - design->clientWidth % 15);
+    for (size_t i = 0; i < design->controls.size(); ++i) {
+        const ControlSpec &row = design->controls[i];
         const Control *c = form.controls()[i];
         if (!c->hasGeometry() || row.kind == ControlKind::Image) {
             continue;

@@ -8,11 +8,11 @@
 
 namespace bexalo {
 
-CommandButton::CommandButton(const ControlSpec &spec, QWidget *parent)
-    : QAbstractButton(parent), Control(spec, this)
+CommandButton::CommandButton(const ControlSpec &design, QWidget *parent)
+    : QAbstractButton(parent), Control(design, this)
 {
     setFocusPolicy(Qt::StrongFocus);
-    setText(QString::fromUtf8(spec.caption));
+    setText(QString::fromUtf8(design.caption));
     applyPalette();
     connect(this, &QAbstractButton::clicked, this, &CommandButton::Click);
 }

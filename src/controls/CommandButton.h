@@ -11,7 +11,7 @@ namespace bexalo {
 class CommandButton : public QAbstractButton, public Control {
     Q_OBJECT
 public:
-    CommandButton(const ControlSpec &spec, QWidget *parent);
+    CommandButton(const ControlSpec &design, QWidget *parent);
 
     QString caption() const override { return text(); }
     void setCaption(const QString &caption) override { setText(caption); }

@@ -7,14 +7,14 @@
 
 namespace bexalo {
 
-Control::Control(const ControlSpec &spec, QWidget *self)
-    : m_name(QString::fromUtf8(spec.name)),
-      m_container(QString::fromUtf8(spec.container)),
-      m_index(spec.index),
-      m_kind(spec.kind),
-      m_tabIndex(spec.tabIndex),
-      m_backColor(spec.backColor),
-      m_foreColor(spec.foreColor),
+Control::Control(const ControlSpec &design, QWidget *self)
+    : m_name(QString::fromUtf8(design.name)),
+      m_container(QString::fromUtf8(design.container)),
+      m_index(design.index),
+      m_kind(design.kind),
+      m_tabIndex(design.tabIndex),
+      m_backColor(design.backColor),
+      m_foreColor(design.foreColor),
       m_widget(self)
 {
     if (m_widget) {

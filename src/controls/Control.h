@@ -12,7 +12,7 @@ namespace bexalo {
 
 class Control {
 public:
-    Control(const ControlSpec &spec, QWidget *self);
+    Control(const ControlSpec &design, QWidget *self);
     virtual ~Control() = default;
     Control(const Control &) = delete;
     Control &operator=(const Control &) = delete;

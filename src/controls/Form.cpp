@@ -14,23 +14,23 @@
 
 namespace bexalo {
 
-Form::Form(const FormSpec &spec, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_designWidth(spec.clientWidth), m_designHeight(spec.clientHeight)
+Form::Form(const FormSpec &design, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_designWidth(design.clientWidth), m_designHeight(design.clientHeight)
 {
-    setObjectName(QString::fromUtf8(spec.name));
-    setWindowTitle(QString::fromUtf8(spec.caption));
+    setObjectName(QString::fromUtf8(design.name));
+    setWindowTitle(QString::fromUtf8(design.caption));
     setWindowIcon(programIcon());
-    if (spec.backColor != kDefaultColour) {
+    if (design.backColor != kDefaultColour) {
         QPalette pal = palette();
-        pal.setColor(QPalette::Window, toQColor(spec.backColor));
+        pal.setColor(QPalette::Window, toQColor(design.backColor));
         setPalette(pal);
         setAutoFillBackground(true);
     }
-    if (spec.font.face) {
-        setFont(makeFont(spec.font, font()));
+    if (design.font.face) {
+        setFont(makeFont(design.font, font()));
     }
-    resize(twipsToPixels(float(spec.clientWidth)), twipsToPixels(float(spec.clientHeight)));
-    BuiltControls built = buildControls(*this, spec.controls);
+    resize(twipsToPixels(float(design.clientWidth)), twipsToPixels(float(design.clientHeight)));
+    BuiltControls built = buildControls(*this, design.controls);
     m_controls = std::move(built.collection);
     m_ownedControls = std::move(built.owned);
 }

@@ -17,7 +17,7 @@ class CommandButton;
 class Form : public QWidget {
     Q_OBJECT
 public:
-    explicit Form(const FormSpec &spec, QWidget *parent = nullptr);
+    explicit Form(const FormSpec &design, QWidget *parent = nullptr);
     ~Form() override;
 
     const std::vector<Control *> &controls() const { return m_controls; }

@@ -30,19 +30,19 @@ bool takesFocus(ControlKind kind)
     return kind == ControlKind::OptionButton || kind == ControlKind::CommandButton;
 }
 
-Control *create(const ControlSpec &spec, QWidget *parent, std::unique_ptr<Control> &owned)
+Control *create(const ControlSpec &design, QWidget *parent, std::unique_ptr<Control> &owned)
 {
-    switch (spec.kind) {
-    case ControlKind::Frame: return new Frame(spec, parent);
-    case ControlKind::Label: return new Label(spec, parent);
-    case ControlKind::OptionButton: return new OptionButton(spec, parent);
-    case ControlKind::CommandButton: return new CommandButton(spec, parent);
-    case ControlKind::PictureBox: return new PictureBox(spec, parent);
-    case ControlKind::Image: return new Image(spec, parent);
-    case ControlKind::Shape: return new Shape(spec, parent);
-    case ControlKind::Timer: return new Timer(spec, parent);
+    switch (design.kind) {
+    case ControlKind::Frame: return new Frame(design, parent);
+    case ControlKind::Label: return new Label(design, parent);
+    case ControlKind::OptionButton: return new OptionButton(design, parent);
+    case ControlKind::CommandButton: return new CommandButton(design, parent);
+    case ControlKind::PictureBox: return new PictureBox(design, parent);
+    case ControlKind::Image: return new Image(design, parent);
+    case ControlKind::Shape: return new Shape(design, parent);
+    case ControlKind::Timer: return new Timer(design, parent);
     case ControlKind::Menu:
-        owned = std::make_unique<Menu>(spec);
+        owned = std::make_unique<Menu>(design);
         return owned.get();
     }
     return nullptr;
@@ -50,14 +50,14 @@ Control *create(const ControlSpec &spec, QWidget *parent, std::unique_ptr<Contro
 
 } // namespace
 
-QFont makeFont(const FontSpec &spec, const QFont &inherited)
+QFont makeFont(const FontSpec &design, const QFont &inherited)
 {
-    if (!spec.face) {
+    if (!design.face) {
         return inherited;
     }
-    QFont font(QString::fromUtf8(spec.face));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    QFont font(QString::fromUtf8(design.face));
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
@@ -69,13 +69,13 @@ BuiltControls buildControls(QWidget &window, std::span<const ControlSpec> table)
     built.collection.reserve(table.size());
     QHash<QString, QWidget *> containers;
 
-    for (const ControlSpec &spec : table) {
+    for (const ControlSpec &design : table) {
         QWidget *parent = &window;
-        if (*spec.container) {
-            parent = containers.value(QString::fromUtf8(spec.container), &window);
+        if (*design.container) {
+            parent = containers.value(QString::fromUtf8(design.container), &window);
         }
         std::unique_ptr<Control> owned;
-        Control *control = create(spec, parent, owned);
+        Control *control = create(design, parent, owned);
         if (owned) {
             built.owned.push_back(std::move(owned));
         }
@@ -85,17 +85,17 @@ BuiltControls buildControls(QWidget &window, std::span<const ControlSpec> table)
         if (!w) {
             continue;
         }
-        if (spec.kind == ControlKind::Frame) {
+        if (design.kind == ControlKind::Frame) {
             containers.insert(control->name(), w);
         }
-        if (spec.font.face) {
-            w->setFont(makeFont(spec.font, w->font()));
+        if (design.font.face) {
+            w->setFont(makeFont(design.font, w->font()));
         }
-        control->move(float(spec.left), float(spec.top), float(spec.width), float(spec.height));
-        if (!spec.enabled) {
+        control->move(float(design.left), float(design.top), float(design.width), float(design.height));
+        if (!design.enabled) {
             w->setEnabled(false);
         }
-        if (!spec.visible) {
+        if (!design.visible) {
             w->setVisible(false);
         }
         const AccessibleText said = accessibleText(window.objectName(), control->name(), control->index());

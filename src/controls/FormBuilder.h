@@ -21,6 +21,6 @@ struct BuiltControls {
 
 BuiltControls buildControls(QWidget &window, std::span<const ControlSpec> table);
 
-QFont makeFont(const FontSpec &spec, const QFont &inherited);
+QFont makeFont(const FontSpec &design, const QFont &inherited);
 
 } // namespace bexalo

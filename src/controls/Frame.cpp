@@ -4,9 +4,9 @@
 
 namespace bexalo {
 
-Frame::Frame(const ControlSpec &spec, QWidget *parent)
-    : QWidget(parent), Control(spec, this), m_caption(QString::fromUtf8(spec.caption)),
-      m_border(spec.border != Border::None)
+Frame::Frame(const ControlSpec &design, QWidget *parent)
+    : QWidget(parent), Control(design, this), m_caption(QString::fromUtf8(design.caption)),
+      m_border(design.border != Border::None)
 {
     setFocusPolicy(Qt::NoFocus);
     applyPalette();

@@ -11,7 +11,7 @@ namespace bexalo {
 class Frame : public QWidget, public Control {
     Q_OBJECT
 public:
-    Frame(const ControlSpec &spec, QWidget *parent);
+    Frame(const ControlSpec &design, QWidget *parent);
 
     bool hasBorder() const { return m_border; }
     void setBorder(bool border);

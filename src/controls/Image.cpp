@@ -25,15 +25,15 @@ const QPixmap &cachedPicture(PictureId id, qreal ratio)
 
 } // namespace
 
-Image::Image(const ControlSpec &spec, QWidget *parent)
-    : QWidget(parent), Control(spec, this), m_picture(spec.picture)
+Image::Image(const ControlSpec &design, QWidget *parent)
+    : QWidget(parent), Control(design, this), m_picture(design.picture)
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent, m_picture != PictureId::None);
     if (m_picture != PictureId::None) {
         resize(pictureSize(m_picture));
     } else {
-        resize(twipsToPixels(float(spec.width)), twipsToPixels(float(spec.height)));
+        resize(twipsToPixels(float(design.width)), twipsToPixels(float(design.height)));
     }
 }
 

@@ -11,7 +11,7 @@ namespace bexalo {
 class Image : public QWidget, public Control {
     Q_OBJECT
 public:
-    Image(const ControlSpec &spec, QWidget *parent);
+    Image(const ControlSpec &design, QWidget *parent);
 
     PictureId picture() const { return m_picture; }
     void move(float left, float top, float width, float height) override;

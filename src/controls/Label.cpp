@@ -2,24 +2,24 @@
 
 namespace bexalo {
 
-Label::Label(const ControlSpec &spec, QWidget *parent)
-    : QLabel(parent), Control(spec, this)
+Label::Label(const ControlSpec &design, QWidget *parent)
+    : QLabel(parent), Control(design, this)
 {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
-    setAlignment(Qt::AlignTop | (spec.align == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft));
-    setAutoFillBackground(!spec.transparent);
+    setAlignment(Qt::AlignTop | (design.align == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft));
+    setAutoFillBackground(!design.transparent);
     setFocusPolicy(Qt::NoFocus);
     setMargin(0);
     setIndent(0);
-    if (spec.border == Border::Single) {
+    if (design.border == Border::Single) {
         setFrameStyle(QFrame::Box | QFrame::Plain);
         setLineWidth(1);
     }
-    if (*spec.toolTip) {
-        setToolTip(QString::fromUtf8(spec.toolTip));
+    if (*design.toolTip) {
+        setToolTip(QString::fromUtf8(design.toolTip));
     }
-    QLabel::setText(QString::fromUtf8(spec.caption));
+    QLabel::setText(QString::fromUtf8(design.caption));
     applyPalette();
 }
 

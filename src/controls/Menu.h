@@ -10,7 +10,7 @@ namespace bexalo {
 
 class Menu : public Control {
 public:
-    explicit Menu(const ControlSpec &spec) : Control(spec, nullptr), m_caption(QString::fromUtf8(spec.caption)) {}
+    explicit Menu(const ControlSpec &design) : Control(design, nullptr), m_caption(QString::fromUtf8(design.caption)) {}
 
     QString caption() const override { return m_caption; }
     void setCaption(const QString &caption) override { m_caption = caption; }

@@ -20,8 +20,8 @@ int mouseButtonCode(Qt::MouseButton button)
     }
 }
 
-OptionButton::OptionButton(const ControlSpec &spec, QWidget *parent)
-    : QAbstractButton(parent), Control(spec, this)
+OptionButton::OptionButton(const ControlSpec &design, QWidget *parent)
+    : QAbstractButton(parent), Control(design, this)
 {
     // The exclusive group is kept by checkStateSet(): Qt's own auto-exclusive groups take the
     // unselected options out of the Tab order, and every option here is a Tab stop.
@@ -30,7 +30,7 @@ OptionButton::OptionButton(const ControlSpec &spec, QWidget *parent)
     m_keyUpDelay.setSingleShot(true);
     m_keyUpDelay.setInterval(25);
     connect(&m_keyUpDelay, &QTimer::timeout, this, &OptionButton::flushKeyUp);
-    setText(QString::fromUtf8(spec.caption));
+    setText(QString::fromUtf8(design.caption));
     applyPalette();
 }
 

@@ -6,8 +6,8 @@
 
 namespace bexalo {
 
-PictureBox::PictureBox(const ControlSpec &spec, QWidget *parent)
-    : QWidget(parent), Control(spec, this), m_dock(spec.dock)
+PictureBox::PictureBox(const ControlSpec &design, QWidget *parent)
+    : QWidget(parent), Control(design, this), m_dock(design.dock)
 {
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);

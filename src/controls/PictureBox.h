@@ -11,7 +11,7 @@ namespace bexalo {
 class PictureBox : public QWidget, public Control {
     Q_OBJECT
 public:
-    PictureBox(const ControlSpec &spec, QWidget *parent);
+    PictureBox(const ControlSpec &design, QWidget *parent);
 
     Dock dock() const { return m_dock; }
     // Width in twips. A negative width is refused: nothing changes and false comes back.

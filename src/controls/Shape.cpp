@@ -6,8 +6,8 @@
 
 namespace bexalo {
 
-Shape::Shape(const ControlSpec &spec, QWidget *parent)
-    : QWidget(parent), Control(spec, this), m_borderWidth(std::max(1, spec.borderWidth))
+Shape::Shape(const ControlSpec &design, QWidget *parent)
+    : QWidget(parent), Control(design, this), m_borderWidth(std::max(1, design.borderWidth))
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -11,7 +11,7 @@ namespace bexalo {
 class Shape : public QWidget, public Control {
     Q_OBJECT
 public:
-    Shape(const ControlSpec &spec, QWidget *parent);
+    Shape(const ControlSpec &design, QWidget *parent);
 
     int borderWidth() const { return m_borderWidth; }
 

@@ -2,14 +2,14 @@
 
 namespace bexalo {
 
-Timer::Timer(const ControlSpec &spec, QObject *parent)
-    : QObject(parent), Control(spec, nullptr)
+Timer::Timer(const ControlSpec &design, QObject *parent)
+    : QObject(parent), Control(design, nullptr)
 {
-    setObjectName(spec.index < 0 ? name() : name() + QLatin1Char('_') + QString::number(spec.index));
-    m_timer.setInterval(spec.interval);
+    setObjectName(design.index < 0 ? name() : name() + QLatin1Char('_') + QString::number(design.index));
+    m_timer.setInterval(design.interval);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &Timer::tick);
-    setTimerEnabled(spec.enabled);
+    setTimerEnabled(design.enabled);
 }
 
 void Timer::setTimerEnabled(bool enabled)

@@ -13,7 +13,7 @@ namespace bexalo {
 class Timer : public QObject, public Control {
     Q_OBJECT
 public:
-    Timer(const ControlSpec &spec, QObject *parent);
+    Timer(const ControlSpec &design, QObject *parent);
 
     std::function<void()> onTimer;
 

@@ -42,8 +42,8 @@ constexpr float kTopColonne = 960.0f;
 
 } // namespace
 
-ExerciseWindow::ExerciseWindow(const FormSpec &spec, Modulo1 &modulo, int cap, const char *helpFrame)
-    : Form(spec), m_modulo(modulo), m_cap(cap),
+ExerciseWindow::ExerciseWindow(const FormSpec &design, Modulo1 &modulo, int cap, const char *helpFrame)
+    : Form(design), m_modulo(modulo), m_cap(cap),
       m_cmdVerifica(get<CommandButton>("CmdVerifica")),
       m_cmdOperazione(get<CommandButton>("CmdOperazione")),
       m_cmdSi(get<CommandButton>("Cmdsi")),

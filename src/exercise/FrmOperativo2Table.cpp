@@ -183,7 +183,7 @@ const ControlSpec kControls[] = {
 
 const FormSpec &frmOperativo2Spec()
 {
-    static const FormSpec spec{
+    static const FormSpec design{
         .name = "FrmOperativo2",
         .caption = "DALL'ABACO ALLA RAPPRESENTAZIONE",
         .clientWidth = 11910,
@@ -192,7 +192,7 @@ const FormSpec &frmOperativo2Spec()
         .font = {"Arial", 8.25f, false},
         .controls = kControls,
     };
-    return spec;
+    return design;
 }
 
 } // namespace bexalo

@@ -195,7 +195,7 @@ const ControlSpec kControls[] = {
 
 const FormSpec &frmOperativo1Spec()
 {
-    static const FormSpec spec{
+    static const FormSpec design{
         .name = "frmOperativo1",
         .caption = "DALLA RAPPRESENTAZIONE ALL'ABACO 1",
         .clientWidth = 11880,
@@ -204,7 +204,7 @@ const FormSpec &frmOperativo1Spec()
         .font = {"Arial", 8.25f, false},
         .controls = kControls,
     };
-    return spec;
+    return design;
 }
 
 } // namespace bexalo

@@ -84,7 +84,7 @@ const ControlSpec kControls[] = {
 
 const FormSpec &frmInizioSpec()
 {
-    static const FormSpec spec{
+    static const FormSpec design{
         .name = "FrmInizio",
         .caption = "ORVENTA",
         .clientWidth = 11910,
@@ -93,7 +93,7 @@ const FormSpec &frmInizioSpec()
         .font = {"MS Sans Serif", 8.25f, false},
         .controls = kControls,
     };
-    return spec;
+    return design;
 }
 
 } // namespace bexalo
