@@ -12,6 +12,24 @@ using namespace bexalo;
 using namespace bexalo::test;
 using R = ExerciseRig;
 
+namespace {
+
+// One button alone on a shown window, holding the keyboard focus.
+struct FocusedButton {
+    QWidget window;
+    CommandButton button{ControlSpec{.name = "CmdProva", .kind = ControlKind::CommandButton, .width = 1200,
+                                     .height = 495},
+                         &window};
+    FocusedButton()
+    {
+        button.setGeometry(10, 10, 80, 33);
+        window.show();
+        button.setFocus();
+    }
+};
+
+} // namespace
+
 class TestCommandButton : public QObject
 {
     Q_OBJECT
@@ -44,13 +62,9 @@ void TestCommandButton::theKeysPressAVisibleButton_data()
 void TestCommandButton::theKeysPressAVisibleButton()
 {
     QFETCH(int, key);
-    QWidget window;
-    ControlSpec design{.name = "CmdProva", .kind = ControlKind::CommandButton, .width = 1200, .height = 495};
-    CommandButton button(design, &window);
-    button.setGeometry(10, 10, 80, 33);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    button.setFocus();
+    FocusedButton fixture;
+    QVERIFY(QTest::qWaitForWindowExposed(&fixture.window));
+    CommandButton &button = fixture.button;
     QSignalSpy clicks(&button, &CommandButton::Click);
     QTest::keyClick(&button, Qt::Key(key));
     QCOMPARE(clicks.count(), 1);
@@ -64,13 +78,9 @@ void TestCommandButton::theKeysNeverPressAHiddenButton_data()
 void TestCommandButton::theKeysNeverPressAHiddenButton()
 {
     QFETCH(int, key);
-    QWidget window;
-    ControlSpec design{.name = "CmdProva", .kind = ControlKind::CommandButton, .width = 1200, .height = 495};
-    CommandButton button(design, &window);
-    button.setGeometry(10, 10, 80, 33);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    button.setFocus();
+    FocusedButton fixture;
+    QVERIFY(QTest::qWaitForWindowExposed(&fixture.window));
+    CommandButton &button = fixture.button;
     // Nothing else can take the focus, so Qt leaves it on the hidden button.
     button.setShown(false);
     QCOMPARE(QApplication::focusWidget(), &button);
