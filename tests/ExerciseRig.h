@@ -164,8 +164,7 @@ public:
     }
     static Frame *helpFrame(ExerciseWindow *w)
     {
-        Frame *f = w->get<Frame>("fraAiuto");
-        return f ? f : w->get<Frame>("frmAiuto");
+        return w->get<Frame>(w->objectName() == QLatin1String("frmOperativo1") ? "fraAiuto" : "frmAiuto");
     }
     // The widget the pupil sees at the middle of a control.
     static QWidget *seenAtCentreOf(ExerciseWindow *w, const char *name)

@@ -1,11 +1,13 @@
 // The three windows as built from their control tables: every control in creation order with
 // its place and look, and the stacking, captions and keyboard order that are easy to get wrong.
+#include "controls/CommandButton.h"
 #include "controls/Control.h"
 #include "controls/Form.h"
 #include "exercise/FrmOperativo2Table.h"
 #include "exercise/frmOperativo1Table.h"
 #include "start/FrmInizioTable.h"
 
+#include <QProcess>
 #include <QtTest>
 
 using namespace bexalo;
@@ -65,6 +67,7 @@ class TestFormLayouts : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void everyControlOfTheTableIsBuiltInCreationOrder_data();
     void everyControlOfTheTableIsBuiltInCreationOrder();
     void overlappingControlsStackAsDesigned_data();
@@ -76,7 +79,28 @@ private slots:
     void captionsKeepTheirExactSpaces();
     void focusStartsAtTheLowestTabIndexAndTabVisitsEveryButtonInOrder_data();
     void focusStartsAtTheLowestTabIndexAndTabVisitsEveryButtonInOrder();
+    void aControlTheCodeGetsWrongStopsTheProgramNamingWindowAndControl_data();
+    void aControlTheCodeGetsWrongStopsTheProgramNamingWindowAndControl();
 };
+
+// The child process of the lookup test: BEXALO_LOOKUP holds "class,name,index" of a control the
+// code asks frmOperativo1 for. A wrong one must stop the program right here.
+void TestFormLayouts::initTestCase()
+{
+    const QString lookup = qEnvironmentVariable("BEXALO_LOOKUP");
+    if (lookup.isEmpty())
+        return;
+    const QStringList parts = lookup.split(QLatin1Char(','));
+    QCOMPARE(parts.size(), 3);
+    Form form(frmOperativo1Spec());
+    const QByteArray name = parts[1].toUtf8();
+    const int index = parts[2].toInt();
+    if (parts[0] == QLatin1String("CommandButton"))
+        form.get<CommandButton>(name.constData(), index);
+    else
+        form.get<Control>(name.constData(), index);
+    QFAIL("the lookup went on");
+}
 
 void TestFormLayouts::everyControlOfTheTableIsBuiltInCreationOrder_data()
 {
@@ -295,6 +319,39 @@ void TestFormLayouts::focusStartsAtTheLowestTabIndexAndTabVisitsEveryButtonInOrd
     QVERIFY(QTest::qWaitForWindowActive(&form));
     const QStringList tour = focusTourByTab(int(order.size()));
     QVERIFY2(tour == order + QStringList{order.first()}, qPrintable(tour.join(QLatin1Char(' '))));
+}
+
+void TestFormLayouts::aControlTheCodeGetsWrongStopsTheProgramNamingWindowAndControl_data()
+{
+    QTest::addColumn<QString>("lookup");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("misspelt name") << QStringLiteral("Control,CmdVerifca,-1")
+                                   << QStringLiteral("frmOperativo1: no control named CmdVerifca");
+    QTest::newRow("index past the array") << QStringLiteral("Control,ImageU,9")
+                                          << QStringLiteral("frmOperativo1: no control named ImageU(9)");
+    QTest::newRow("another class") << QStringLiteral("CommandButton,Frame3,-1")
+                                   << QStringLiteral("frmOperativo1: control Frame3 is not of the class the code expects");
+}
+
+void TestFormLayouts::aControlTheCodeGetsWrongStopsTheProgramNamingWindowAndControl()
+{
+    QFETCH(QString, lookup);
+    QFETCH(QString, message);
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("BEXALO_LOOKUP"), lookup);
+    environment.insert(QStringLiteral("QTEST_DISABLE_STACK_TRACE"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("QTEST_DISABLE_CORE_DUMP"), QStringLiteral("1"));
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    // initTestCase runs before the one short test named here and does the lookup.
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("everyControlOfTheTableIsBuiltInCreationOrder:FrmInizio")});
+    QVERIFY(child.waitForFinished(60000));
+    const QString output = QString::fromUtf8(child.readAll());
+    QVERIFY2(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0, qPrintable(output));
+    QVERIFY2(output.contains(message), qPrintable(output));
+    QVERIFY2(!output.contains(QLatin1String("the lookup went on")), qPrintable(output));
 }
 
 QTEST_MAIN(TestFormLayouts)

@@ -50,6 +50,17 @@ Control *Form::control(const QString &name, int index) const
     return nullptr;
 }
 
+void Form::missingControl(const char *name, int index, bool wrongClass) const
+{
+    QString control = QString::fromUtf8(name);
+    if (index >= 0) {
+        control += QStringLiteral("(%1)").arg(index);
+    }
+    const QString problem = wrongClass ? QStringLiteral("control %1 is not of the class the code expects")
+                                       : QStringLiteral("no control named %1");
+    qFatal("%s: %s", qPrintable(objectName()), qPrintable(problem.arg(control)));
+}
+
 int Form::scaleWidth() const
 {
     return isMinimized() ? 0 : pixelsToTwips(width());

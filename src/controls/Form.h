@@ -21,11 +21,20 @@ public:
     ~Form() override;
 
     const std::vector<Control *> &controls() const { return m_controls; }
+    // The control `name` (element `index`), or nullptr when the window has none such.
     Control *control(const QString &name, int index = -1) const;
+    // A control the window's own code is written against. A name or class that does not match
+    // the table is a programming error: it stops the program at once, in every build, with the
+    // window's and the control's names, instead of a null pointer failing somewhere later.
     template <class T>
     T *get(const char *name, int index = -1) const
     {
-        return dynamic_cast<T *>(control(QString::fromUtf8(name), index));
+        Control *found = control(QString::fromUtf8(name), index);
+        T *typed = dynamic_cast<T *>(found);
+        if (!typed) {
+            missingControl(name, index, found != nullptr);
+        }
+        return typed;
     }
 
     // The client area in twips; 0 while the window is minimised.
@@ -59,6 +68,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    [[noreturn]] void missingControl(const char *name, int index, bool wrongClass) const;
+
     std::vector<Control *> m_controls;
     std::vector<std::unique_ptr<Control>> m_ownedControls;
     CommandButton *m_cancelButton = nullptr;

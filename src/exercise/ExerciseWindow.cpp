@@ -54,16 +54,16 @@ ExerciseWindow::ExerciseWindow(const FormSpec &design, Modulo1 &modulo, int cap,
         const NomiPosto &nomi = kNomi[at(posto)];
         m_piu[at(posto)] = get<CommandButton>(nomi.piu);
         m_meno[at(posto)] = get<CommandButton>(nomi.meno);
-        m_colonne[at(posto)] = named(nomi.colonna);
+        m_colonne[at(posto)] = get<Control>(nomi.colonna);
         for (int i = 1; i <= 10; ++i) {
-            m_perline[at(posto)][static_cast<size_t>(i)] = named(nomi.perline, i);
+            m_perline[at(posto)][static_cast<size_t>(i)] = get<Control>(nomi.perline, i);
         }
         for (int i = 0; i <= 8; ++i) {
-            m_caselle[at(posto)][static_cast<size_t>(i)] = named(nomi.caselle, i);
+            m_caselle[at(posto)][static_cast<size_t>(i)] = get<Control>(nomi.caselle, i);
         }
     }
     for (int i = 0; i < 7; ++i) {
-        m_marker[static_cast<size_t>(i)] = named("lblH", i);
+        m_marker[static_cast<size_t>(i)] = get<Control>("lblH", i);
     }
 
     connect(m_piu[at(Posto::Unita)], &CommandButton::Click, this, &ExerciseWindow::CmdContaUp_Click);
@@ -79,13 +79,6 @@ ExerciseWindow::ExerciseWindow(const FormSpec &design, Modulo1 &modulo, int cap,
     // Esc answers "No" while the help offer is up (the form ignores it while Cmdno is hidden).
     setCancelButton(m_cmdNo);
     new CountDescriptions(*this);
-}
-
-Control *ExerciseWindow::named(const char *name, int index) const
-{
-    Control *c = control(QString::fromUtf8(name), index);
-    Q_ASSERT_X(c, "ExerciseWindow", name);
-    return c;
 }
 
 int ExerciseWindow::livelloEsercizio() const
@@ -333,7 +326,7 @@ void ExerciseWindow::suonaSuccesso()
 
 void ExerciseWindow::caption(const char *label, const QString &text)
 {
-    named(label)->setCaption(text);
+    get<Control>(label)->setCaption(text);
 }
 
 void ExerciseWindow::avviaCronometro()

@@ -95,7 +95,6 @@ private:
     void piu(Posto posto);
     void meno(Posto posto);
     void misuraTempo();
-    Control *named(const char *name, int index = -1) const;
 
     std::array<CommandButton *, 3> m_piu{};
     std::array<CommandButton *, 3> m_meno{};
