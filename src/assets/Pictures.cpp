@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace bexalo {
@@ -174,6 +175,18 @@ QImage drawPicture(PictureId id, qreal devicePixelRatio)
         break;
     }
     return {};
+}
+
+QImage drawNamedPicture(const char *name, qreal devicePixelRatio)
+{
+    static constexpr std::pair<const char *, PictureId> kNamed[] = {
+        {"Unita", PictureId::Unita}, {"Decina", PictureId::Decina}, {"Centinaio", PictureId::Centinaio}};
+    for (const auto &[known, id] : kNamed) {
+        if (qstrcmp(name, known) == 0) {
+            return drawPicture(id, devicePixelRatio);
+        }
+    }
+    qFatal("no picture named %s", name);
 }
 
 namespace {

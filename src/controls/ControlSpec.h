@@ -3,15 +3,16 @@
 // into widgets; nothing else places a control.
 #pragma once
 
+#include <QtGlobal>
+
 #include <cstdint>
 #include <span>
+
+class QImage;
 
 namespace bexalo {
 
 enum class ControlKind { Frame, Label, OptionButton, CommandButton, PictureBox, Image, Shape, Timer, Menu };
-
-// Pictures carried inside the program.
-enum class PictureId { None, Unita, Decina, Centinaio, Triangolo };
 
 enum class Dock { None, Left, Right };
 enum class Align { Left, Center };
@@ -44,11 +45,17 @@ struct ControlSpec {
     bool transparent = false;   // labels: draw no background
     Align align = Align::Left;  // labels
     const char *toolTip = "";   // hint text while the pointer rests on the control
-    PictureId picture = PictureId::None; // images
+    const char *accessibleName = "";        // what a screen reader calls the control
+    const char *accessibleDescription = ""; // and what it adds where the name is not enough
+    const char *picture = nullptr; // images: a picture of the window's picture source, by name
     Dock dock = Dock::None;     // picture boxes
     int interval = 0;           // timers, milliseconds
     int borderWidth = 1;        // shapes, pixels
 };
+
+// Draws the picture an image row names, at a device pixel ratio; its logical size is the
+// picture's natural size. A window whose table shows pictures hands the builder one of these.
+using PictureSource = QImage (*)(const char *name, qreal devicePixelRatio);
 
 struct FormSpec {
     const char *name = "";
@@ -57,6 +64,7 @@ struct FormSpec {
     Colour backColor = kDefaultColour;
     FontSpec font = {};
     std::span<const ControlSpec> controls;
+    PictureSource pictures = nullptr;
 };
 
 } // namespace bexalo

@@ -1,6 +1,5 @@
 #include "controls/Form.h"
 
-#include "assets/Pictures.h"
 #include "controls/Colours.h"
 #include "controls/CommandButton.h"
 #include "controls/FormBuilder.h"
@@ -19,7 +18,6 @@ Form::Form(const FormSpec &design, QWidget *parent)
 {
     setObjectName(QString::fromUtf8(design.name));
     setWindowTitle(QString::fromUtf8(design.caption));
-    setWindowIcon(programIcon());
     if (design.backColor != kDefaultColour) {
         QPalette pal = palette();
         pal.setColor(QPalette::Window, toQColor(design.backColor));
@@ -30,7 +28,7 @@ Form::Form(const FormSpec &design, QWidget *parent)
         setFont(makeFont(design.font, font()));
     }
     resize(twipsToPixels(float(design.clientWidth)), twipsToPixels(float(design.clientHeight)));
-    BuiltControls built = buildControls(*this, design.controls);
+    BuiltControls built = buildControls(*this, design.controls, design.pictures);
     m_controls = std::move(built.collection);
     m_ownedControls = std::move(built.owned);
 }

@@ -1,7 +1,6 @@
 #include "controls/FormBuilder.h"
 
 #include "controls/AccessibleFactory.h"
-#include "controls/AccessibleNames.h"
 #include "controls/CommandButton.h"
 #include "controls/Frame.h"
 #include "controls/Image.h"
@@ -30,7 +29,7 @@ bool takesFocus(ControlKind kind)
     return kind == ControlKind::OptionButton || kind == ControlKind::CommandButton;
 }
 
-Control *create(const ControlSpec &design, QWidget *parent, std::unique_ptr<Control> &owned)
+Control *create(const ControlSpec &design, PictureSource pictures, QWidget *parent, std::unique_ptr<Control> &owned)
 {
     switch (design.kind) {
     case ControlKind::Frame: return new Frame(design, parent);
@@ -38,7 +37,7 @@ Control *create(const ControlSpec &design, QWidget *parent, std::unique_ptr<Cont
     case ControlKind::OptionButton: return new OptionButton(design, parent);
     case ControlKind::CommandButton: return new CommandButton(design, parent);
     case ControlKind::PictureBox: return new PictureBox(design, parent);
-    case ControlKind::Image: return new Image(design, parent);
+    case ControlKind::Image: return new Image(design, pictures, parent);
     case ControlKind::Shape: return new Shape(design, parent);
     case ControlKind::Timer: return new Timer(design, parent);
     case ControlKind::Menu:
@@ -62,7 +61,7 @@ QFont makeFont(const FontSpec &design, const QFont &inherited)
     return font;
 }
 
-BuiltControls buildControls(QWidget &window, std::span<const ControlSpec> table)
+BuiltControls buildControls(QWidget &window, std::span<const ControlSpec> table, PictureSource pictures)
 {
     installAccessibleFactory();
     BuiltControls built;
@@ -75,7 +74,7 @@ BuiltControls buildControls(QWidget &window, std::span<const ControlSpec> table)
             parent = containers.value(QString::fromUtf8(design.container), &window);
         }
         std::unique_ptr<Control> owned;
-        Control *control = create(design, parent, owned);
+        Control *control = create(design, pictures, parent, owned);
         if (owned) {
             built.owned.push_back(std::move(owned));
         }
@@ -98,9 +97,9 @@ BuiltControls buildControls(QWidget &window, std::span<const ControlSpec> table)
         if (!design.visible) {
             w->setVisible(false);
         }
-        const AccessibleText said = accessibleText(window.objectName(), control->name(), control->index());
-        if (!said.name.isEmpty()) {
-            control->setAccessibleText(said.name, said.description);
+        if (*design.accessibleName) {
+            control->setAccessibleText(QString::fromUtf8(design.accessibleName),
+                                       QString::fromUtf8(design.accessibleDescription));
         }
     }
 

@@ -19,7 +19,8 @@ struct BuiltControls {
     std::vector<std::unique_ptr<Control>> owned;   // controls that are no QObject (menu items)
 };
 
-BuiltControls buildControls(QWidget &window, std::span<const ControlSpec> table);
+// `pictures` draws the pictures the table's images name; nullptr for a table without any.
+BuiltControls buildControls(QWidget &window, std::span<const ControlSpec> table, PictureSource pictures);
 
 QFont makeFont(const FontSpec &design, const QFont &inherited);
 

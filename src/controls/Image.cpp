@@ -1,37 +1,25 @@
 #include "controls/Image.h"
 
-#include "assets/Pictures.h"
 #include "controls/Twips.h"
 
-#include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 
 namespace bexalo {
 
-namespace {
-
-// Every slot of an array shows the same picture: draw each once per device pixel ratio.
-const QPixmap &cachedPicture(PictureId id, qreal ratio)
-{
-    static QHash<QPair<int, qreal>, QPixmap> cache;
-    const QPair<int, qreal> key(static_cast<int>(id), ratio);
-    auto it = cache.find(key);
-    if (it == cache.end()) {
-        it = cache.insert(key, QPixmap::fromImage(drawPicture(id, ratio)));
-    }
-    return it.value();
-}
-
-} // namespace
-
-Image::Image(const ControlSpec &design, QWidget *parent)
-    : QWidget(parent), Control(design, this), m_picture(design.picture)
+Image::Image(const ControlSpec &design, PictureSource pictures, QWidget *parent)
+    : QWidget(parent), Control(design, this), m_picture(design.picture), m_pictures(pictures)
 {
     setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent, m_picture != PictureId::None);
-    if (m_picture != PictureId::None) {
-        resize(pictureSize(m_picture));
+    setAttribute(Qt::WA_OpaquePaintEvent, m_picture != nullptr);
+    if (m_picture) {
+        if (!m_pictures) {
+            qFatal("%s: %s shows picture %s, and the window has no picture source",
+                   qPrintable(window()->objectName()), qPrintable(objectName()), m_picture);
+        }
+        resize(m_pictures(m_picture, 1.0).size());
     } else {
         resize(twipsToPixels(float(design.width)), twipsToPixels(float(design.height)));
     }
@@ -44,11 +32,19 @@ void Image::move(float left, float top, float, float)
 
 void Image::paintEvent(QPaintEvent *)
 {
-    if (m_picture == PictureId::None) {
+    if (!m_picture) {
         return;
     }
+    // Every slot of an array shows the same picture: each is drawn once per device pixel ratio.
+    const qreal ratio = devicePixelRatioF();
+    const QString key = QStringLiteral("bexalo/picture/%1@%2").arg(QString::fromUtf8(m_picture)).arg(ratio);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = QPixmap::fromImage(m_pictures(m_picture, ratio));
+        QPixmapCache::insert(key, pixmap);
+    }
     QPainter p(this);
-    p.drawPixmap(0, 0, cachedPicture(m_picture, devicePixelRatioF()));
+    p.drawPixmap(0, 0, pixmap);
 }
 
 } // namespace bexalo

@@ -1,5 +1,6 @@
 // A picture at its natural size, one picture pixel per 15 twips, never stretched: moving the
-// control moves the picture and leaves its size alone.
+// control moves the picture and leaves its size alone. The picture comes from the source the
+// window's table hands the builder, by the name the image's row gives.
 #pragma once
 
 #include "controls/Control.h"
@@ -11,16 +12,16 @@ namespace bexalo {
 class Image : public QWidget, public Control {
     Q_OBJECT
 public:
-    Image(const ControlSpec &design, QWidget *parent);
+    Image(const ControlSpec &design, PictureSource pictures, QWidget *parent);
 
-    PictureId picture() const { return m_picture; }
     void move(float left, float top, float width, float height) override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    PictureId m_picture;
+    const char *m_picture;
+    PictureSource m_pictures;
 };
 
 } // namespace bexalo
