@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QPainter>
+#include <qdrawutil.h>
 
 namespace bexalo {
 
@@ -9,39 +10,27 @@ void paintButtonFace(QAbstractButton &button, bool sunken)
 {
     QPainter p(&button);
     const QRect r = button.rect();
-    const QPalette &pal = button.palette();
-    p.fillRect(r, pal.color(QPalette::Button));
-
-    const QColor light(0xFF, 0xFF, 0xFF);
-    const QColor dark(0x80, 0x80, 0x80);
-    const QColor darker(0x00, 0x00, 0x00);
-    const QColor &topLeft = sunken ? darker : light;
-    const QColor &bottomRight = sunken ? light : darker;
-    p.setPen(topLeft);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(bottomRight);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-    p.setPen(dark);
-    if (sunken) {
-        p.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
-        p.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
-    } else {
-        p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
-        p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
-    }
+    // The classic bevel in the classic greys whatever the style's palette: white and black
+    // outside, grey inside, on the face in the button's BackColor.
+    QPalette bevel = button.palette();
+    bevel.setColor(QPalette::Light, QColor(0xFF, 0xFF, 0xFF));
+    bevel.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
+    bevel.setColor(QPalette::Shadow, QColor(0x00, 0x00, 0x00));
+    p.fillRect(r, bevel.color(QPalette::Button));
+    qDrawWinButton(&p, r, bevel, sunken);
 
     QRect textRect = r.adjusted(3, 3, -3, -3);
     if (sunken) {
         textRect.translate(1, 1);
     }
     p.setFont(button.font());
-    p.setPen(pal.color(button.isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    p.setPen(bevel.color(button.isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     p.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, button.text());
 
+    // The classic dotted focus frame, drawn here: the Fusion style's PE_FrameFocusRect tints
+    // the whole face inside it, and draws nothing at all after a mouse click.
     if (button.hasFocus()) {
-        QPen focusPen(darker);
+        QPen focusPen(QColor(0x00, 0x00, 0x00));
         focusPen.setStyle(Qt::DotLine);
         p.setPen(focusPen);
         p.setBrush(Qt::NoBrush);

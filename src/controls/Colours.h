@@ -12,9 +12,4 @@ inline QColor toQColor(Colour c)
     return QColor::fromRgb(static_cast<QRgb>(c | 0xFF000000u));
 }
 
-inline Colour fromQColor(const QColor &c)
-{
-    return static_cast<Colour>(c.rgb() & 0x00FFFFFFu);
-}
-
 } // namespace bexalo

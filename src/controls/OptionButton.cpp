@@ -2,23 +2,12 @@
 
 #include "controls/ButtonFace.h"
 #include "controls/KeyCodes.h"
-#include "controls/Twips.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 
 namespace bexalo {
-
-int mouseButtonCode(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 8;
-    }
-}
 
 OptionButton::OptionButton(const ControlSpec &design, QWidget *parent)
     : QAbstractButton(parent), Control(design, this)
@@ -158,9 +147,7 @@ void OptionButton::mousePressEvent(QMouseEvent *event)
         setChecked(true);
     }
     if (onMouseDown) {
-        const QPointF pos = event->position();
-        onMouseDown(index(), mouseButtonCode(event->button()), 0, float(pixelsToTwips(1) * pos.x()),
-                    float(pixelsToTwips(1) * pos.y()));
+        onMouseDown(index());
     }
 }
 
@@ -169,9 +156,7 @@ void OptionButton::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     m_pressDelivered = false;
     if (onMouseUp) {
-        const QPointF pos = event->position();
-        onMouseUp(index(), mouseButtonCode(event->button()), 0, float(pixelsToTwips(1) * pos.x()),
-                  float(pixelsToTwips(1) * pos.y()));
+        onMouseUp(index());
     }
 }
 

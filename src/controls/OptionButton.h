@@ -24,8 +24,9 @@ public:
     std::function<void(int index, int &keyCode, int shift)> onKeyDown;
     std::function<void(int index, int &keyAscii)> onKeyPress;
     std::function<void(int index, int keyCode, int shift)> onKeyUp;
-    std::function<void(int index, int button, int shift, float x, float y)> onMouseDown;
-    std::function<void(int index, int button, int shift, float x, float y)> onMouseUp;
+    // Any mouse button; the handlers want neither which one nor where.
+    std::function<void(int index)> onMouseDown;
+    std::function<void(int index)> onMouseUp;
     std::function<void(int index)> onGotFocus;
     std::function<void(int index)> onLostFocus;
 
@@ -65,7 +66,5 @@ private:
     std::unique_ptr<QKeyEvent> m_heldRelease;
     QTimer m_keyUpDelay;
 };
-
-int mouseButtonCode(Qt::MouseButton button);
 
 } // namespace bexalo

@@ -13,8 +13,6 @@ class Shape : public QWidget, public Control {
 public:
     Shape(const ControlSpec &design, QWidget *parent);
 
-    int borderWidth() const { return m_borderWidth; }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -65,6 +65,9 @@ void FrmOperativo2::CmdOperazione_Click()
     m_esercizio.tentativi = 0;
     coloraPulsanti(kGiallo);
     abilitaPulsanti(true);
+    // genera shuffles the columns again at once, so this order is never seen; the shuffle stays
+    // because it takes its draws from the one random sequence, and the digits that follow
+    // depend on them.
     mescolaColonne();
     svuotaRappresentazione();
     svuotaAbaco();

@@ -57,8 +57,8 @@ void FrmInizio::connectGroup(std::span<OptionButton *const> group, const GroupHa
         o->onKeyDown = [this, f = h.keyDown](int i, int &code, int shift) { (this->*f)(i, code, shift); };
         o->onKeyPress = [this, f = h.keyPress](int i, int &ascii) { (this->*f)(i, ascii); };
         o->onKeyUp = [this, f = h.keyUp](int i, int code, int shift) { (this->*f)(i, code, shift); };
-        o->onMouseDown = [this, f = h.mouseDown](int i, int b, int s, float x, float y) { (this->*f)(i, b, s, x, y); };
-        o->onMouseUp = [this, f = h.mouseUp](int i, int b, int s, float x, float y) { (this->*f)(i, b, s, x, y); };
+        o->onMouseDown = [this, f = h.mouseDown](int i) { (this->*f)(i); };
+        o->onMouseUp = [this, f = h.mouseUp](int i) { (this->*f)(i); };
     }
 }
 
@@ -260,12 +260,12 @@ void FrmInizio::Option3_KeyUp(int, int, int)
 
 // ---- Mouse: any button chooses, on the press ----------------------------------------------
 
-void FrmInizio::Option1_MouseDown(int index, int, int, float, float)
+void FrmInizio::Option1_MouseDown(int index)
 {
     sceltaPercorso(index);
 }
 
-void FrmInizio::Option2_MouseDown(int index, int, int, float, float)
+void FrmInizio::Option2_MouseDown(int index)
 {
     // Level confirmation.
     if (index == 0) {
@@ -277,26 +277,26 @@ void FrmInizio::Option2_MouseDown(int index, int, int, float, float)
     moveFocusTo(Option3[0]);
 }
 
-void FrmInizio::Option3_MouseDown(int index, int, int, float, float)
+void FrmInizio::Option3_MouseDown(int index)
 {
     sceltaAzione(index);
 }
 
-void FrmInizio::Option1_MouseUp(int index, int, int, float, float)
+void FrmInizio::Option1_MouseUp(int index)
 {
     Option1[index]->setValue(false);
     m_blocchi.bloccoKeyDown1 = false;
     m_blocchi.bloccoKeyPress1 = false;
 }
 
-void FrmInizio::Option2_MouseUp(int index, int, int, float, float)
+void FrmInizio::Option2_MouseUp(int index)
 {
     Option2[index]->setValue(false);
     m_blocchi.bloccoKeyDown2 = false;
     m_blocchi.bloccoKeyPress2 = false;
 }
 
-void FrmInizio::Option3_MouseUp(int index, int, int, float, float)
+void FrmInizio::Option3_MouseUp(int index)
 {
     Option3[index]->setValue(false);
 }

@@ -49,12 +49,12 @@ private:
     void Option2_KeyUp(int index, int keyCode, int shift);
     void Option3_KeyUp(int index, int keyCode, int shift);
 
-    void Option1_MouseDown(int index, int button, int shift, float x, float y);
-    void Option2_MouseDown(int index, int button, int shift, float x, float y);
-    void Option3_MouseDown(int index, int button, int shift, float x, float y);
-    void Option1_MouseUp(int index, int button, int shift, float x, float y);
-    void Option2_MouseUp(int index, int button, int shift, float x, float y);
-    void Option3_MouseUp(int index, int button, int shift, float x, float y);
+    void Option1_MouseDown(int index);
+    void Option2_MouseDown(int index);
+    void Option3_MouseDown(int index);
+    void Option1_MouseUp(int index);
+    void Option2_MouseUp(int index);
+    void Option3_MouseUp(int index);
 
     void sceltaPercorso(int indice);
     void sceltaAzione(int indice);
@@ -67,8 +67,8 @@ private:
         void (FrmInizio::*keyDown)(int, int &, int);
         void (FrmInizio::*keyPress)(int, int &);
         void (FrmInizio::*keyUp)(int, int, int);
-        void (FrmInizio::*mouseDown)(int, int, int, float, float);
-        void (FrmInizio::*mouseUp)(int, int, int, float, float);
+        void (FrmInizio::*mouseDown)(int);
+        void (FrmInizio::*mouseUp)(int);
     };
     void connectHandlers();
     void connectGroup(std::span<OptionButton *const> group, const GroupHandlers &handlers);
