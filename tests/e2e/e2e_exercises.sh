@@ -54,40 +54,34 @@ e2e_click "$start" 131 291   # "Dal grafico all'abaco"
 e2e_click "$start" 378 289   # "da    u"
 e2e_click "$start" 627 282   # "Vai"
 op1=$(e2e_wait_window "DALLA RAPPRESENTAZIONE ALL'ABACO 1")
-sleep 0.5
-e2e_shot_window op1-exercise "$op1"
+e2e_wait_pixel op1-exercise "$op1" 571 374 "#FFFF00" "frmOperativo1 was not drawn"
 read -r tens units <<<"$(read_pictures_op1 op1-exercise)"
 echo "frmOperativo1 shows $tens tens and $units units"
 [ $((tens + units)) -gt 0 ] || e2e_fail "frmOperativo1 shows no picture"
 press "$op1" 626 403 "$tens"    # tens "+"
 press "$op1" 668 403 "$units"   # units "+"
-e2e_shot_window op1-answer "$op1"
 e2e_click "$op1" 669 513        # "V E R I F I CA"
-e2e_shot_window op1-esatto "$op1"
-e2e_has_colour op1-esatto C04000 699 329 91 19 || e2e_fail "no CORRETTO after the right answer"
+e2e_wait_colour op1-esatto "$op1" yes C04000 699 329 91 19 "no CORRETTO after the right answer"
 e2e_has_colour op1-esatto 0000FF 283 527 54 32 || e2e_fail "no right-answer count shown"
 e2e_has_colour op1-esatto FFFF80 558 476 222 37 && e2e_fail "help offered after a right answer"
 
 # --- The same window, next exercise answered wrong: help refused three times.
 e2e_click "$op1" 669 513        # "A V A N T I" where the verify button was
-sleep 0.3
-e2e_shot_window op1-next "$op1"
+e2e_wait_colour op1-next "$op1" no C04000 699 329 91 19 "CORRETTO still shown in the next exercise"
 read -r tens units <<<"$(read_pictures_op1 op1-next)"
 for attempt in 1 2 3; do
     press "$op1" 668 403 $((units + 1))   # one unit too many: always wrong
     e2e_click "$op1" 669 513
-    e2e_shot_window "op1-errato-$attempt" "$op1"
-    e2e_has_colour "op1-errato-$attempt" FFFF80 558 476 222 37 || e2e_fail "no help offer after a wrong answer ($attempt)"
+    e2e_wait_colour "op1-errato-$attempt" "$op1" yes FFFF80 558 476 222 37 "no help offer after a wrong answer ($attempt)"
     e2e_click "$op1" 614 535          # "No"
+    [ "$attempt" -eq 3 ] || e2e_wait_colour "op1-no-$attempt" "$op1" no FFFF80 558 476 222 37 "the help offer stayed after No ($attempt)"
 done
 box=$(e2e_wait_window "Attenzione")
 e2e_shot_window message-box "$box"
 e2e_activate "$box"
 xdotool key Return
-sleep 0.5
-e2e_window_absent "Attenzione" || e2e_fail "Enter did not close the message"
-e2e_shot_window op1-intervengo "$op1"
-e2e_has_colour op1-intervengo FFC080 557 471 20 20 || e2e_fail "'A V A N T I' not shown after the third No"
+e2e_wait_for "Enter did not close the message" e2e_window_absent "Attenzione"
+e2e_wait_colour op1-intervengo "$op1" yes FFC080 557 471 20 20 "'A V A N T I' not shown after the third No"
 e2e_has_colour op1-intervengo FFFF80 558 476 222 37 && e2e_fail "help offer still shown after the third No"
 
 # --- From abacus to picture, level "h   da   u": read the beads, build the pictures.
@@ -96,18 +90,15 @@ e2e_click "$start" 131 385   # "Dall'abaco al grafico"
 e2e_click "$start" 378 384   # "h   da   u"
 e2e_click "$start" 627 282   # "Vai"
 op2=$(e2e_wait_window "DALL'ABACO ALLA RAPPRESENTAZIONE")
-sleep 0.5
-e2e_shot_window op2-exercise "$op2"
+e2e_wait_colour op2-exercise "$op2" yes FFFF00 581 390 20 20 "FrmOperativo2 was not drawn"  # its yellow "+" of the hundreds
 read -r h da u <<<"$(read_beads_op2 op2-exercise)"
 echo "FrmOperativo2 shows $h hundreds, $da tens and $u units"
 [ "$h" -ge 1 ] && [ "$da" -ge 1 ] && [ "$u" -ge 1 ] || e2e_fail "FrmOperativo2 digits run 1 to 9"
 press "$op2" 591 400 "$h"
 press "$op2" 633 400 "$da"
 press "$op2" 675 400 "$u"
-e2e_shot_window op2-answer "$op2"
 e2e_click "$op2" 670 504     # "VERIFICA"
-e2e_shot_window op2-esatto "$op2"
-e2e_has_colour op2-esatto 0000FF 288 524 54 32 || e2e_fail "no right-answer count shown in FrmOperativo2"
+e2e_wait_colour op2-esatto "$op2" yes 0000FF 288 524 54 32 "no right-answer count shown in FrmOperativo2"
 e2e_has_colour op2-esatto FFFF80 556 474 222 37 && e2e_fail "help offered after a right answer in FrmOperativo2"
 
 e2e_activate "$start"

@@ -83,7 +83,7 @@ running=$(readlink "/proc/$E2E_APP_PID/exe")
 "$build/sound_ready" "$(dirname "$running")/positivo.wav" >"$work/sound.txt" 2>&1 \
     || e2e_fail "the sound beside the installed program does not load: $(cat "$work/sound.txt")"
 
-sleep 1.5 # the curtains open
+e2e_wait_curtains_open "$start"
 e2e_shot_window installed-start "$start"
 e2e_activate "$start"
 # "Esci": 7815,5700 twips, 3195 x 915 -> its centre at (627, 410) pixels.

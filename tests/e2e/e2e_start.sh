@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_start_x
 e2e_start_app
 start=$(e2e_wait_window "ORVENTA")
-sleep 1.5 # the curtains open
+e2e_wait_curtains_open "$start"
 e2e_shot_window start-window "$start"
 
 # Focus starts on "Dall'abaco al grafico": "2" keeps it there, Enter chooses it; "1" then

@@ -78,11 +78,28 @@ e2e_shot_window() {
     import -window "$2" "$E2E_ARTIFACTS/$1.png"
 }
 
-e2e_activate() {
-    wmctrl -i -a "$1"
-    sleep 0.3
+# Retries "$@" every tenth of a second until it succeeds; after ten seconds fails with $1.
+e2e_wait_for() {
+    local what=$1 i
+    shift
+    for i in $(seq 1 100); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    e2e_fail "$what"
 }
 
+# Raises window $1 and waits until it has the keyboard.
+e2e_activate() {
+    wmctrl -i -a "$1"
+    e2e_wait_for "window $1 did not become active" e2e_is_active "$1"
+}
+
+e2e_is_active() {
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$(( $1 ))" ]
+}
+
+# Types the keys one by one, as separate strokes; the program reads them in order.
 e2e_keys() {
     local k
     for k in "$@"; do
@@ -91,15 +108,40 @@ e2e_keys() {
     done
 }
 
-# Clicks at client coordinates (pixels) of window $1.
+# Clicks at client coordinates (pixels) of window $1. The program takes its input in order,
+# so what a click does is waited for where it is looked at (e2e_wait_pixel, e2e_wait_colour).
 e2e_click() {
     xdotool mousemove --window "$(( $1 ))" "$2" "$3" click 1
-    sleep 0.2
 }
 
 # The colour of one pixel of a screenshot, as #RRGGBB.
 e2e_pixel() {
     convert "$E2E_ARTIFACTS/$1.png" -format "%[hex:p{$2,$3}]" info: | cut -c 1-6 | sed 's/^/#/'
+}
+
+# Shoots window $2 as $1 until its pixel ($3, $4) is $5 (#RRGGBB); $6 says what failed.
+e2e_wait_pixel() {
+    e2e_wait_for "$6 (pixel $3,$4 of $1 is $(e2e_pixel "$1" "$3" "$4" 2>/dev/null || echo none), not $5)" \
+        e2e_shot_pixel_is "$@"
+}
+
+e2e_shot_pixel_is() {
+    e2e_shot_window "$1" "$2" && [ "$(e2e_pixel "$1" "$3" "$4")" = "$5" ]
+}
+
+# Shoots window $2 as $1 until it has ($3 yes) or lacks ($3 no) any pixel of colour $4
+# (RRGGBB) in the rectangle x y w h ($5..$8); $9 says what failed.
+e2e_wait_colour() {
+    e2e_wait_for "$9" e2e_shot_colour_is "$@"
+}
+
+e2e_shot_colour_is() {
+    e2e_shot_window "$1" "$2" || return 1
+    if [ "$3" = yes ]; then
+        e2e_has_colour "$1" "$4" "$5" "$6" "$7" "$8"
+    else
+        ! e2e_has_colour "$1" "$4" "$5" "$6" "$7" "$8"
+    fi
 }
 
 e2e_wait_exit() {
