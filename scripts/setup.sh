@@ -34,6 +34,9 @@ bexalo_configure_and_build() {
     shift
     if [ ! -f "$build_dir/build.ninja" ]; then
         cmake -S "$BEXALO_ROOT" -B "$build_dir" -G Ninja "$@"
+    elif [ $# -gt 0 ]; then
+        # An existing build takes the options it is given too (./test's BEXALO_WERROR=ON).
+        cmake "$build_dir" "$@" >/dev/null
     fi
     cmake --build "$build_dir" -j"$(nproc)"
 }
