@@ -7,10 +7,8 @@
 #include "exercise/FrmOperativo2.h"
 #include "exercise/Modulo1.h"
 #include "exercise/frmOperativo1.h"
+#include "fakes/FakeServices.h"
 #include "layout/Resize.h"
-#include "platform/Clock.h"
-#include "platform/Random.h"
-#include "platform/Sound.h"
 #include "start/FrmInizio.h"
 
 #include <QApplication>
@@ -23,25 +21,6 @@
 using namespace bexalo;
 
 namespace {
-
-class SilentSound final : public Sound {
-public:
-    void play(const QString &) override {}
-};
-
-// Each reading a little later, so that the picture-to-abacus window's reseed gives a new
-// exercise every time.
-class SteppingClock final : public Clock {
-public:
-    float secondsSinceMidnight() const override
-    {
-        m_now += 1.375f;
-        return m_now;
-    }
-
-private:
-    mutable float m_now = 43200.0f;
-};
 
 // Counts the paints of one window, so that opening is timed up to its first frame.
 class PaintCounter : public QObject {
@@ -172,13 +151,10 @@ void benchWindow(const char *layoutName, const char *generaName, const char *cyc
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    SilentSound sound;
-    SteppingClock clock;
-    MersenneRandom random;
-    Modulo1 modulo;
-    modulo.sound = &sound;
-    modulo.clock = &clock;
-    modulo.random = &random;
+    // The test doubles: a sound that only records, a clock that stands still, and a seeded
+    // generator that only records the windows' reseeds, so every exercise is a new one.
+    test::FakeServices services;
+    Modulo1 &modulo = services.modulo;
     modulo.livello = 2;
 
     benchOpening<FrmInizio>("open_FrmInizio_ms", modulo);

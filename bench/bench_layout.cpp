@@ -2,28 +2,12 @@
 // its load size so that every control really moves. Run with QT_QPA_PLATFORM=offscreen.
 #include "exercise/Modulo1.h"
 #include "exercise/frmOperativo1.h"
+#include "fakes/FakeServices.h"
 #include "layout/Resize.h"
-#include "platform/Clock.h"
-#include "platform/Random.h"
-#include "platform/Sound.h"
 
 #include <QtTest>
 
 using namespace bexalo;
-
-namespace {
-
-class SilentSound final : public Sound {
-public:
-    void play(const QString &) override {}
-};
-
-class NoonClock final : public Clock {
-public:
-    float secondsSinceMidnight() const override { return 43200.0f; }
-};
-
-} // namespace
 
 class BenchLayout : public QObject
 {
@@ -34,27 +18,14 @@ private slots:
     void oneResizeOfTheBiggestWindow();
 
 private:
-    void prepare(Modulo1 &modulo);
-
-    SilentSound m_sound;
-    NoonClock m_clock;
-    MersenneRandom m_random{7};
+    test::FakeServices m_services{7};
 };
-
-void BenchLayout::prepare(Modulo1 &modulo)
-{
-    modulo.sound = &m_sound;
-    modulo.clock = &m_clock;
-    modulo.random = &m_random;
-    modulo.livello = 2;
-}
 
 // The pass alone: two sets of ratios in turn, so that every pass moves every control.
 void BenchLayout::onePassOnTheBiggestWindow()
 {
-    Modulo1 modulo;
-    prepare(modulo);
-    frmOperativo1 window(modulo);
+    m_services.modulo.livello = 2;
+    frmOperativo1 window(m_services.modulo);
     window.load();
     window.showModeless();
     const std::vector<ControlGeometry> first = Resize::capture(window);
@@ -77,9 +48,8 @@ void BenchLayout::onePassOnTheBiggestWindow()
 // A whole resize: Qt's resize event and the window's Resize handler.
 void BenchLayout::oneResizeOfTheBiggestWindow()
 {
-    Modulo1 modulo;
-    prepare(modulo);
-    frmOperativo1 window(modulo);
+    m_services.modulo.livello = 2;
+    frmOperativo1 window(m_services.modulo);
     window.load();
     window.showModeless();
 
