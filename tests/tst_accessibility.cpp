@@ -90,7 +90,7 @@ QList<int> digits(ExerciseWindow *w)
 
 } // namespace
 
-class TestAccessibility : public QObject {
+class tst_Accessibility : public QObject {
     Q_OBJECT
 
 private slots:
@@ -112,7 +112,7 @@ private slots:
     void verdictCountsAndTimesAreReadWithWhatTheyMean();
 };
 
-void TestAccessibility::cleanup()
+void tst_Accessibility::cleanup()
 {
     const QList<Form *> loaded = Forms::instance().loaded();
     for (Form *form : loaded) {
@@ -121,7 +121,7 @@ void TestAccessibility::cleanup()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void TestAccessibility::eachButtonSaysWhatItDoesWithItsRole_data()
+void tst_Accessibility::eachButtonSaysWhatItDoesWithItsRole_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("button");
@@ -155,7 +155,7 @@ void TestAccessibility::eachButtonSaysWhatItDoesWithItsRole_data()
     }
 }
 
-void TestAccessibility::eachButtonSaysWhatItDoesWithItsRole()
+void tst_Accessibility::eachButtonSaysWhatItDoesWithItsRole()
 {
     QFETCH(QString, window);
     QFETCH(QString, button);
@@ -170,7 +170,7 @@ void TestAccessibility::eachButtonSaysWhatItDoesWithItsRole()
     QCOMPARE(int(accessible(widget)->role()), role);
 }
 
-void TestAccessibility::noButtonOfAnyWindowIsLeftWithoutAName_data()
+void tst_Accessibility::noButtonOfAnyWindowIsLeftWithoutAName_data()
 {
     QTest::addColumn<QString>("window");
     QTest::newRow("FrmInizio") << QStringLiteral("FrmInizio");
@@ -180,7 +180,7 @@ void TestAccessibility::noButtonOfAnyWindowIsLeftWithoutAName_data()
 
 // Every button the pupil could ever reach, hidden or not right now: a name that is more than
 // its caption ("+" says nothing), a description where it has one, and its role.
-void TestAccessibility::noButtonOfAnyWindowIsLeftWithoutAName()
+void tst_Accessibility::noButtonOfAnyWindowIsLeftWithoutAName()
 {
     QFETCH(QString, window);
     ExerciseRig rig;
@@ -197,7 +197,7 @@ void TestAccessibility::noButtonOfAnyWindowIsLeftWithoutAName()
     }
 }
 
-void TestAccessibility::captionsStayAsTheyAre()
+void tst_Accessibility::captionsStayAsTheyAre()
 {
     ExerciseRig rig;
     ExerciseWindow *w1 = rig.open(kFrm1, 2);
@@ -213,7 +213,7 @@ void TestAccessibility::captionsStayAsTheyAre()
     QCOMPARE(said(R::control(w2, "Label5", 3)->widget()), QStringLiteral("Tempo parziale"));
 }
 
-void TestAccessibility::pressingAnOptionFromTheScreenReaderChoosesItLikeTheMouse()
+void tst_Accessibility::pressingAnOptionFromTheScreenReaderChoosesItLikeTheMouse()
 {
     ExerciseRig rig;
     Form *start = openWindow(rig, QStringLiteral("FrmInizio"));
@@ -233,7 +233,7 @@ void TestAccessibility::pressingAnOptionFromTheScreenReaderChoosesItLikeTheMouse
     QCOMPARE(rig.modulo.percorso, QStringLiteral("1"));
 }
 
-void TestAccessibility::countsAreSaidInItalian_data()
+void tst_Accessibility::countsAreSaidInItalian_data()
 {
     QTest::addColumn<QList<int>>("hdu");
     QTest::addColumn<QString>("abaco");
@@ -246,7 +246,7 @@ void TestAccessibility::countsAreSaidInItalian_data()
                                          << QStringList{"Centinaia: 0", "Decine: 10", "Unità: 0"};
 }
 
-void TestAccessibility::countsAreSaidInItalian()
+void tst_Accessibility::countsAreSaidInItalian()
 {
     QFETCH(QList<int>, hdu);
     QFETCH(QString, abaco);
@@ -257,7 +257,7 @@ void TestAccessibility::countsAreSaidInItalian()
     }
 }
 
-void TestAccessibility::theAbacusAndTheColumnsDescribeWhatTheyShow_data()
+void tst_Accessibility::theAbacusAndTheColumnsDescribeWhatTheyShow_data()
 {
     QTest::addColumn<QString>("window");
     QTest::newRow("picture to abacus") << QString::fromLatin1(kFrm1);
@@ -266,7 +266,7 @@ void TestAccessibility::theAbacusAndTheColumnsDescribeWhatTheyShow_data()
 
 // The pupil's answer grows and shrinks on the abacus (frmOperativo1) or in the columns
 // (FrmOperativo2); the target stands in the other; "Si" puts the right answer on view.
-void TestAccessibility::theAbacusAndTheColumnsDescribeWhatTheyShow()
+void tst_Accessibility::theAbacusAndTheColumnsDescribeWhatTheyShow()
 {
     QFETCH(QString, window);
     ExerciseRig rig;
@@ -296,14 +296,14 @@ void TestAccessibility::theAbacusAndTheColumnsDescribeWhatTheyShow()
     QCOMPARE(described(w), shows({0, 0, 0}));
 }
 
-void TestAccessibility::verdictCountsAndTimesAreReadWithWhatTheyMean_data()
+void tst_Accessibility::verdictCountsAndTimesAreReadWithWhatTheyMean_data()
 {
     QTest::addColumn<QString>("window");
     QTest::newRow("picture to abacus") << QString::fromLatin1(kFrm1);
     QTest::newRow("abacus to picture") << QString::fromLatin1(kFrm2);
 }
 
-void TestAccessibility::verdictCountsAndTimesAreReadWithWhatTheyMean()
+void tst_Accessibility::verdictCountsAndTimesAreReadWithWhatTheyMean()
 {
     QFETCH(QString, window);
     ExerciseRig rig;
@@ -338,5 +338,5 @@ void TestAccessibility::verdictCountsAndTimesAreReadWithWhatTheyMean()
     QCOMPARE(said(w, "LblTempoTotale"), QStringLiteral("Tempo totale in secondi: 10"));
 }
 
-QTEST_MAIN(TestAccessibility)
+QTEST_MAIN(tst_Accessibility)
 #include "tst_accessibility.moc"

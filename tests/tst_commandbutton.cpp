@@ -30,7 +30,7 @@ struct FocusedButton {
 
 } // namespace
 
-class TestCommandButton : public QObject
+class tst_CommandButton : public QObject
 {
     Q_OBJECT
 
@@ -46,7 +46,7 @@ private:
     static void addKeyRows();
 };
 
-void TestCommandButton::addKeyRows()
+void tst_CommandButton::addKeyRows()
 {
     QTest::addColumn<int>("key");
     QTest::newRow("Space") << int(Qt::Key_Space);
@@ -54,12 +54,12 @@ void TestCommandButton::addKeyRows()
     QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
 }
 
-void TestCommandButton::theKeysPressAVisibleButton_data()
+void tst_CommandButton::theKeysPressAVisibleButton_data()
 {
     addKeyRows();
 }
 
-void TestCommandButton::theKeysPressAVisibleButton()
+void tst_CommandButton::theKeysPressAVisibleButton()
 {
     QFETCH(int, key);
     FocusedButton fixture;
@@ -70,12 +70,12 @@ void TestCommandButton::theKeysPressAVisibleButton()
     QCOMPARE(clicks.count(), 1);
 }
 
-void TestCommandButton::theKeysNeverPressAHiddenButton_data()
+void tst_CommandButton::theKeysNeverPressAHiddenButton_data()
 {
     addKeyRows();
 }
 
-void TestCommandButton::theKeysNeverPressAHiddenButton()
+void tst_CommandButton::theKeysNeverPressAHiddenButton()
 {
     QFETCH(int, key);
     FocusedButton fixture;
@@ -96,7 +96,7 @@ void TestCommandButton::theKeysNeverPressAHiddenButton()
     QVERIFY(!button.isDown());
 }
 
-void TestCommandButton::afterNoTheKeyboardDoesNotReachTheNextExercise_data()
+void tst_CommandButton::afterNoTheKeyboardDoesNotReachTheNextExercise_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<bool>("noFromTheMouse");
@@ -113,7 +113,7 @@ void TestCommandButton::afterNoTheKeyboardDoesNotReachTheNextExercise_data()
 // Found by the monkey test: "No" hides the help offer and "A V A N T I" while the counter
 // buttons are still disabled, so the focus had nowhere to go; Space then moved on to the next
 // exercise, or refused the help once more, from a button the pupil could not see.
-void TestCommandButton::afterNoTheKeyboardDoesNotReachTheNextExercise()
+void tst_CommandButton::afterNoTheKeyboardDoesNotReachTheNextExercise()
 {
     QFETCH(QString, window);
     QFETCH(bool, noFromTheMouse);
@@ -146,5 +146,5 @@ void TestCommandButton::afterNoTheKeyboardDoesNotReachTheNextExercise()
     QVERIFY(!R::helpFrame(w)->isShown());
 }
 
-QTEST_MAIN(TestCommandButton)
+QTEST_MAIN(tst_CommandButton)
 #include "tst_commandbutton.moc"

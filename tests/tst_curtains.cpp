@@ -16,7 +16,7 @@
 
 using namespace bexalo;
 
-class TestCurtains : public QObject
+class tst_Curtains : public QObject
 {
     Q_OBJECT
 
@@ -50,12 +50,12 @@ private:
     Timer *m_timer = nullptr;
 };
 
-void TestCurtains::init()
+void tst_Curtains::init()
 {
     m_modulo = std::make_unique<Modulo1>();
 }
 
-void TestCurtains::cleanup()
+void tst_Curtains::cleanup()
 {
     if (m_window) {
         m_window->unload();
@@ -64,7 +64,7 @@ void TestCurtains::cleanup()
     QVERIFY(m_window.isNull());
 }
 
-void TestCurtains::aStepTakesSeventyFiveAndNeverGoesBelowZero_data()
+void tst_Curtains::aStepTakesSeventyFiveAndNeverGoesBelowZero_data()
 {
     QTest::addColumn<float>("width");
     QTest::addColumn<float>("next");
@@ -79,14 +79,14 @@ void TestCurtains::aStepTakesSeventyFiveAndNeverGoesBelowZero_data()
     QTest::newRow("already open") << 0.0f << 0.0f;
 }
 
-void TestCurtains::aStepTakesSeventyFiveAndNeverGoesBelowZero()
+void tst_Curtains::aStepTakesSeventyFiveAndNeverGoesBelowZero()
 {
     QFETCH(float, width);
     QFETCH(float, next);
     QCOMPARE(nextCurtainWidth(width), next);
 }
 
-void TestCurtains::theCurtainsAreOpenAtTenTwipsOrLess_data()
+void tst_Curtains::theCurtainsAreOpenAtTenTwipsOrLess_data()
 {
     QTest::addColumn<float>("width");
     QTest::addColumn<bool>("open");
@@ -97,14 +97,14 @@ void TestCurtains::theCurtainsAreOpenAtTenTwipsOrLess_data()
     QTest::newRow("one pixel") << 15.0f << false;
 }
 
-void TestCurtains::theCurtainsAreOpenAtTenTwipsOrLess()
+void tst_Curtains::theCurtainsAreOpenAtTenTwipsOrLess()
 {
     QFETCH(float, width);
     QFETCH(bool, open);
     QCOMPARE(curtainsOpen(width), open);
 }
 
-void TestCurtains::openWindow(int clientWidthPixels)
+void tst_Curtains::openWindow(int clientWidthPixels)
 {
     m_window = new FrmInizio(*m_modulo);
     if (clientWidthPixels > 0) {
@@ -118,7 +118,7 @@ void TestCurtains::openWindow(int clientWidthPixels)
     m_window->showModeless();
 }
 
-int TestCurtains::tickUntilOpen()
+int tst_Curtains::tickUntilOpen()
 {
     int ticks = 0;
     while (m_timer->isTimerEnabled() && ticks < 1000) {
@@ -138,7 +138,7 @@ int TestCurtains::tickUntilOpen()
     return ticks;
 }
 
-void TestCurtains::loadingClosesTheCurtainsAndStartsTheTimer()
+void tst_Curtains::loadingClosesTheCurtainsAndStartsTheTimer()
 {
     m_window = new FrmInizio(*m_modulo);
     m_left = m_window->get<PictureBox>("Picture1");
@@ -165,7 +165,7 @@ void TestCurtains::loadingClosesTheCurtainsAndStartsTheTimer()
     QCOMPARE(m_right->QWidget::height(), m_window->height());
 }
 
-void TestCurtains::theCurtainsOpenCompletelyTickByTick_data()
+void tst_Curtains::theCurtainsOpenCompletelyTickByTick_data()
 {
     QTest::addColumn<int>("clientWidthPixels");
     QTest::addColumn<int>("curtainWidth");
@@ -176,7 +176,7 @@ void TestCurtains::theCurtainsOpenCompletelyTickByTick_data()
     QTest::newRow("a strip of 60 at the end") << 800 << 6060;
 }
 
-void TestCurtains::theCurtainsOpenCompletelyTickByTick()
+void tst_Curtains::theCurtainsOpenCompletelyTickByTick()
 {
     QFETCH(int, clientWidthPixels);
     QFETCH(int, curtainWidth);
@@ -194,7 +194,7 @@ void TestCurtains::theCurtainsOpenCompletelyTickByTick()
     QVERIFY(!m_timer->isTimerEnabled());
 }
 
-void TestCurtains::aResizeWhileOpeningClosesThemAndTheTimerOpensThemAgain()
+void tst_Curtains::aResizeWhileOpeningClosesThemAndTheTimerOpensThemAgain()
 {
     openWindow();
     const int closed = leftWidth();
@@ -215,7 +215,7 @@ void TestCurtains::aResizeWhileOpeningClosesThemAndTheTimerOpensThemAgain()
     QCOMPARE(leftWidth(), 0);
 }
 
-void TestCurtains::aResizeAfterTheTimerStoppedLeavesThemClosed()
+void tst_Curtains::aResizeAfterTheTimerStoppedLeavesThemClosed()
 {
     openWindow();
     const int closed = leftWidth();
@@ -233,5 +233,5 @@ void TestCurtains::aResizeAfterTheTimerStoppedLeavesThemClosed()
     QVERIFY(!m_timer->isTimerEnabled());
 }
 
-QTEST_MAIN(TestCurtains)
+QTEST_MAIN(tst_Curtains)
 #include "tst_curtains.moc"

@@ -87,7 +87,7 @@ const QString kMessage = QStringLiteral("Hai già fatto 3 tentativi. \nOra inter
 
 } // namespace
 
-class TestExerciseCycle : public QObject {
+class tst_ExerciseCycle : public QObject {
     Q_OBJECT
 private slots:
     void aRightAnswerIsPraisedCountedHeardAndTimed_data();
@@ -112,12 +112,12 @@ private slots:
     void closingTheWindowWhileTheMessageIsUpIsSafe();
 };
 
-void TestExerciseCycle::aRightAnswerIsPraisedCountedHeardAndTimed_data()
+void tst_ExerciseCycle::aRightAnswerIsPraisedCountedHeardAndTimed_data()
 {
     addWindowAndLevelRows();
 }
 
-void TestExerciseCycle::aRightAnswerIsPraisedCountedHeardAndTimed()
+void tst_ExerciseCycle::aRightAnswerIsPraisedCountedHeardAndTimed()
 {
     QFETCH(QString, window);
     QFETCH(int, livello);
@@ -152,7 +152,7 @@ void TestExerciseCycle::aRightAnswerIsPraisedCountedHeardAndTimed()
     }
 }
 
-void TestExerciseCycle::aWrongAnswerTurnsExactlyTheWrongPairsRedAndOffersHelp_data()
+void tst_ExerciseCycle::aWrongAnswerTurnsExactlyTheWrongPairsRedAndOffersHelp_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("livello");
@@ -167,7 +167,7 @@ void TestExerciseCycle::aWrongAnswerTurnsExactlyTheWrongPairsRedAndOffersHelp_da
     }
 }
 
-void TestExerciseCycle::aWrongAnswerTurnsExactlyTheWrongPairsRedAndOffersHelp()
+void tst_ExerciseCycle::aWrongAnswerTurnsExactlyTheWrongPairsRedAndOffersHelp()
 {
     QFETCH(QString, window);
     QFETCH(int, livello);
@@ -194,12 +194,12 @@ void TestExerciseCycle::aWrongAnswerTurnsExactlyTheWrongPairsRedAndOffersHelp()
     }
 }
 
-void TestExerciseCycle::acceptedHelpShowsTheRightAnswerAndLeavesOnlyTheNextExercise_data()
+void tst_ExerciseCycle::acceptedHelpShowsTheRightAnswerAndLeavesOnlyTheNextExercise_data()
 {
     addWindowAndLevelRows();
 }
 
-void TestExerciseCycle::acceptedHelpShowsTheRightAnswerAndLeavesOnlyTheNextExercise()
+void tst_ExerciseCycle::acceptedHelpShowsTheRightAnswerAndLeavesOnlyTheNextExercise()
 {
     QFETCH(QString, window);
     QFETCH(int, livello);
@@ -227,12 +227,12 @@ void TestExerciseCycle::acceptedHelpShowsTheRightAnswerAndLeavesOnlyTheNextExerc
     QCOMPARE(R::caption(w, "LblOperazione"), QStringLiteral("2"));
 }
 
-void TestExerciseCycle::twoRefusalsLetThePupilTryAgainUntilRight_data()
+void tst_ExerciseCycle::twoRefusalsLetThePupilTryAgainUntilRight_data()
 {
     addWindowAndLevelRows();
 }
 
-void TestExerciseCycle::twoRefusalsLetThePupilTryAgainUntilRight()
+void tst_ExerciseCycle::twoRefusalsLetThePupilTryAgainUntilRight()
 {
     QFETCH(QString, window);
     QFETCH(int, livello);
@@ -265,12 +265,12 @@ void TestExerciseCycle::twoRefusalsLetThePupilTryAgainUntilRight()
     QCOMPARE(closer.closed, 0);
 }
 
-void TestExerciseCycle::theThirdRefusalBringsTheMessageAndTheRightAnswer_data()
+void tst_ExerciseCycle::theThirdRefusalBringsTheMessageAndTheRightAnswer_data()
 {
     addWindowAndLevelRows();
 }
 
-void TestExerciseCycle::theThirdRefusalBringsTheMessageAndTheRightAnswer()
+void tst_ExerciseCycle::theThirdRefusalBringsTheMessageAndTheRightAnswer()
 {
     QFETCH(QString, window);
     QFETCH(int, livello);
@@ -309,7 +309,7 @@ void TestExerciseCycle::theThirdRefusalBringsTheMessageAndTheRightAnswer()
     QVERIFY(R::shown(w, "CmdVerifica"));
 }
 
-void TestExerciseCycle::refusalsCountWithinOneExerciseOnly()
+void tst_ExerciseCycle::refusalsCountWithinOneExerciseOnly()
 {
     ExerciseRig rig;
     ModalCloser closer;
@@ -330,7 +330,7 @@ void TestExerciseCycle::refusalsCountWithinOneExerciseOnly()
     QCOMPARE(closer.closed, 0);
 }
 
-void TestExerciseCycle::refusalsDoNotCarryIntoAWindowOpenedLater()
+void tst_ExerciseCycle::refusalsDoNotCarryIntoAWindowOpenedLater()
 {
     ExerciseRig rig;
     ModalCloser closer;
@@ -352,14 +352,14 @@ void TestExerciseCycle::refusalsDoNotCarryIntoAWindowOpenedLater()
     QVERIFY(!R::shown(w, "CmdOperazione"));
 }
 
-void TestExerciseCycle::theNextExerciseFromTheKeyboardPutsTheHelpOfferAway_data()
+void tst_ExerciseCycle::theNextExerciseFromTheKeyboardPutsTheHelpOfferAway_data()
 {
     QTest::addColumn<QString>("window");
     QTest::newRow(kFrm1) << QString::fromLatin1(kFrm1);
     QTest::newRow(kFrm2) << QString::fromLatin1(kFrm2);
 }
 
-void TestExerciseCycle::theNextExerciseFromTheKeyboardPutsTheHelpOfferAway()
+void tst_ExerciseCycle::theNextExerciseFromTheKeyboardPutsTheHelpOfferAway()
 {
     QFETCH(QString, window);
     ExerciseRig rig;
@@ -377,7 +377,7 @@ void TestExerciseCycle::theNextExerciseFromTheKeyboardPutsTheHelpOfferAway()
     QCOMPARE(R::seenAtCentreOf(w, "CmdVerifica"), R::button(w, "CmdVerifica"));
 }
 
-void TestExerciseCycle::escAnswersNoOnlyWhileTheHelpOfferIsUp()
+void tst_ExerciseCycle::escAnswersNoOnlyWhileTheHelpOfferIsUp()
 {
     ExerciseRig rig;
     ExerciseWindow *w = rig.open(QString::fromLatin1(kFrm1), 1);
@@ -394,7 +394,7 @@ void TestExerciseCycle::escAnswersNoOnlyWhileTheHelpOfferIsUp()
     QVERIFY(!R::helpFrame(w)->isShown());
 }
 
-void TestExerciseCycle::theTimesShowWithTheirCaps_data()
+void tst_ExerciseCycle::theTimesShowWithTheirCaps_data()
 {
     QTest::addColumn<float>("start");
     QTest::addColumn<float>("answered");
@@ -413,7 +413,7 @@ void TestExerciseCycle::theTimesShowWithTheirCaps_data()
     QTest::newRow("over midnight") << 86395.5f << 2.0f << 100.0f << " 6" << " 106" << 106.0f;
 }
 
-void TestExerciseCycle::theTimesShowWithTheirCaps()
+void tst_ExerciseCycle::theTimesShowWithTheirCaps()
 {
     QFETCH(float, start);
     QFETCH(float, answered);
@@ -438,7 +438,7 @@ void TestExerciseCycle::theTimesShowWithTheirCaps()
     }
 }
 
-void TestExerciseCycle::theTotalTimeRunsOnAcrossWindowsWhileTheCountsStartAgain()
+void tst_ExerciseCycle::theTotalTimeRunsOnAcrossWindowsWhileTheCountsStartAgain()
 {
     ExerciseRig rig;
     QPointer<ExerciseWindow> two = rig.open(QString::fromLatin1(kFrm2), 2);
@@ -456,7 +456,7 @@ void TestExerciseCycle::theTotalTimeRunsOnAcrossWindowsWhileTheCountsStartAgain(
     QCOMPARE(R::caption(one, "lblRisEsatte"), QStringLiteral("1"));
 }
 
-void TestExerciseCycle::theRightAndWrongCountsStopAtTheirLimit()
+void tst_ExerciseCycle::theRightAndWrongCountsStopAtTheirLimit()
 {
     ExerciseRig rig;
     ExerciseWindow *w = rig.open(QString::fromLatin1(kFrm1), 2);
@@ -472,7 +472,7 @@ void TestExerciseCycle::theRightAndWrongCountsStopAtTheirLimit()
     QCOMPARE(w->esercizio().risEsatte, std::int16_t(32767));
 }
 
-void TestExerciseCycle::closingTheWindowWhileTheMessageIsUpIsSafe()
+void tst_ExerciseCycle::closingTheWindowWhileTheMessageIsUpIsSafe()
 {
     ExerciseRig rig;
     QPointer<ExerciseWindow> w = rig.open(QString::fromLatin1(kFrm2), 1);
@@ -487,5 +487,5 @@ void TestExerciseCycle::closingTheWindowWhileTheMessageIsUpIsSafe()
     QTRY_VERIFY(w.isNull());
 }
 
-QTEST_MAIN(TestExerciseCycle)
+QTEST_MAIN(tst_ExerciseCycle)
 #include "tst_exercisecycle.moc"

@@ -69,7 +69,7 @@ float rForNine(int n) { return (float(n) + 0.5f) / 9.0f; }
 
 } // namespace
 
-class TestExerciseWindow : public QObject {
+class tst_ExerciseWindow : public QObject {
     Q_OBJECT
 private slots:
     void openingShowsTheFirstExerciseOfTheChosenLevel_data();
@@ -94,7 +94,7 @@ private slots:
     void twoWindowsOpenAtOnceKeepTheirOwnExercises();
 };
 
-void TestExerciseWindow::openingShowsTheFirstExerciseOfTheChosenLevel_data()
+void tst_ExerciseWindow::openingShowsTheFirstExerciseOfTheChosenLevel_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("livello");
@@ -110,7 +110,7 @@ void TestExerciseWindow::openingShowsTheFirstExerciseOfTheChosenLevel_data()
     }
 }
 
-void TestExerciseWindow::openingShowsTheFirstExerciseOfTheChosenLevel()
+void tst_ExerciseWindow::openingShowsTheFirstExerciseOfTheChosenLevel()
 {
     QFETCH(QString, window);
     QFETCH(int, livello);
@@ -151,7 +151,7 @@ void TestExerciseWindow::openingShowsTheFirstExerciseOfTheChosenLevel()
     QVERIFY2(answerOnShow(w, &why), qPrintable(why));
 }
 
-void TestExerciseWindow::theFirstExerciseShowsTheColumnsInTheirDesignOrder_data()
+void tst_ExerciseWindow::theFirstExerciseShowsTheColumnsInTheirDesignOrder_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("places");
@@ -159,7 +159,7 @@ void TestExerciseWindow::theFirstExerciseShowsTheColumnsInTheirDesignOrder_data(
     QTest::newRow(kFrm2) << QString::fromLatin1(kFrm2) << "da h u";
 }
 
-void TestExerciseWindow::theFirstExerciseShowsTheColumnsInTheirDesignOrder()
+void tst_ExerciseWindow::theFirstExerciseShowsTheColumnsInTheirDesignOrder()
 {
     QFETCH(QString, window);
     QFETCH(QString, places);
@@ -170,12 +170,12 @@ void TestExerciseWindow::theFirstExerciseShowsTheColumnsInTheirDesignOrder()
     QCOMPARE(placesFromLeft(w), places);
 }
 
-void TestExerciseWindow::everyNextExerciseCountsOnAndStartsClean_data()
+void tst_ExerciseWindow::everyNextExerciseCountsOnAndStartsClean_data()
 {
     addWindowAndLevelRows();
 }
 
-void TestExerciseWindow::everyNextExerciseCountsOnAndStartsClean()
+void tst_ExerciseWindow::everyNextExerciseCountsOnAndStartsClean()
 {
     QFETCH(QString, window);
     QFETCH(int, livello);
@@ -218,7 +218,7 @@ void TestExerciseWindow::everyNextExerciseCountsOnAndStartsClean()
     }
 }
 
-void TestExerciseWindow::theNextExerciseShowsTheDrawnColumnOrder_data()
+void tst_ExerciseWindow::theNextExerciseShowsTheDrawnColumnOrder_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("k");
@@ -231,7 +231,7 @@ void TestExerciseWindow::theNextExerciseShowsTheDrawnColumnOrder_data()
     }
 }
 
-void TestExerciseWindow::theNextExerciseShowsTheDrawnColumnOrder()
+void tst_ExerciseWindow::theNextExerciseShowsTheDrawnColumnOrder()
 {
     QFETCH(QString, window);
     QFETCH(int, k);
@@ -261,12 +261,12 @@ void TestExerciseWindow::theNextExerciseShowsTheDrawnColumnOrder()
     QTRY_COMPARE(placesFromLeft(w), window == QLatin1String(kFrm1) ? QStringLiteral("u h da") : QStringLiteral("da h u"));
 }
 
-void TestExerciseWindow::aResizedWindowKeepsTheColumnsBelowTheLevelLine_data()
+void tst_ExerciseWindow::aResizedWindowKeepsTheColumnsBelowTheLevelLine_data()
 {
     addWindowRows();
 }
 
-void TestExerciseWindow::aResizedWindowKeepsTheColumnsBelowTheLevelLine()
+void tst_ExerciseWindow::aResizedWindowKeepsTheColumnsBelowTheLevelLine()
 {
     QFETCH(QString, window);
     ExerciseRig rig;
@@ -284,7 +284,7 @@ void TestExerciseWindow::aResizedWindowKeepsTheColumnsBelowTheLevelLine()
     }
 }
 
-void TestExerciseWindow::thePressesMoveTheCountsAndTheTwoBigButtons_data()
+void tst_ExerciseWindow::thePressesMoveTheCountsAndTheTwoBigButtons_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("presses");
@@ -312,7 +312,7 @@ void TestExerciseWindow::thePressesMoveTheCountsAndTheTwoBigButtons_data()
     }
 }
 
-void TestExerciseWindow::thePressesMoveTheCountsAndTheTwoBigButtons()
+void tst_ExerciseWindow::thePressesMoveTheCountsAndTheTwoBigButtons()
 {
     QFETCH(QString, window);
     QFETCH(QStringList, presses);
@@ -331,12 +331,12 @@ void TestExerciseWindow::thePressesMoveTheCountsAndTheTwoBigButtons()
     QVERIFY2(answerOnShow(w, &why), qPrintable(why));
 }
 
-void TestExerciseWindow::whatThePupilSeesMatchesTheCountsAfterAnyPresses_data()
+void tst_ExerciseWindow::whatThePupilSeesMatchesTheCountsAfterAnyPresses_data()
 {
     addWindowAndLevelRows();
 }
 
-void TestExerciseWindow::whatThePupilSeesMatchesTheCountsAfterAnyPresses()
+void tst_ExerciseWindow::whatThePupilSeesMatchesTheCountsAfterAnyPresses()
 {
     QFETCH(QString, window);
     QFETCH(int, livello);
@@ -359,7 +359,7 @@ void TestExerciseWindow::whatThePupilSeesMatchesTheCountsAfterAnyPresses()
     }
 }
 
-void TestExerciseWindow::thePictureToAbacusWindowNeverSetsUpZero()
+void tst_ExerciseWindow::thePictureToAbacusWindowNeverSetsUpZero()
 {
     ExerciseRig rig;
     // Every digit of the first scatters comes out 0: the window scatters again.
@@ -383,12 +383,12 @@ void TestExerciseWindow::thePictureToAbacusWindowNeverSetsUpZero()
     }
 }
 
-void TestExerciseWindow::theDrawsComeInTheirOrder_data()
+void tst_ExerciseWindow::theDrawsComeInTheirOrder_data()
 {
     addWindowRows();
 }
 
-void TestExerciseWindow::theDrawsComeInTheirOrder()
+void tst_ExerciseWindow::theDrawsComeInTheirOrder()
 {
     QFETCH(QString, window);
     ExerciseRig rig;
@@ -431,12 +431,12 @@ void TestExerciseWindow::theDrawsComeInTheirOrder()
     }
 }
 
-void TestExerciseWindow::theSameSeedAndClockGiveTheSameExercises_data()
+void tst_ExerciseWindow::theSameSeedAndClockGiveTheSameExercises_data()
 {
     addWindowRows();
 }
 
-void TestExerciseWindow::theSameSeedAndClockGiveTheSameExercises()
+void tst_ExerciseWindow::theSameSeedAndClockGiveTheSameExercises()
 {
     QFETCH(QString, window);
     auto run = [&window](std::uint32_t seed) {
@@ -468,7 +468,7 @@ void TestExerciseWindow::theSameSeedAndClockGiveTheSameExercises()
     }
 }
 
-void TestExerciseWindow::twoWindowsOpenAtOnceKeepTheirOwnExercises()
+void tst_ExerciseWindow::twoWindowsOpenAtOnceKeepTheirOwnExercises()
 {
     ExerciseRig rig;
     ExerciseWindow *one = rig.open(QString::fromLatin1(kFrm1), 2);
@@ -503,5 +503,5 @@ void TestExerciseWindow::twoWindowsOpenAtOnceKeepTheirOwnExercises()
     QCOMPARE(two->esercizio().risEsatte, 1);
 }
 
-QTEST_MAIN(TestExerciseWindow)
+QTEST_MAIN(tst_ExerciseWindow)
 #include "tst_exercisewindow.moc"

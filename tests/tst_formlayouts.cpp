@@ -62,7 +62,7 @@ QStringList focusTourByTab(int stops)
 
 } // namespace
 
-class TestFormLayouts : public QObject
+class tst_FormLayouts : public QObject
 {
     Q_OBJECT
 
@@ -85,7 +85,7 @@ private slots:
 
 // The child process of the lookup test: BEXALO_LOOKUP holds "class,name,index" of a control the
 // code asks frmOperativo1 for. A wrong one must stop the program right here.
-void TestFormLayouts::initTestCase()
+void tst_FormLayouts::initTestCase()
 {
     const QString lookup = qEnvironmentVariable("BEXALO_LOOKUP");
     if (lookup.isEmpty())
@@ -102,7 +102,7 @@ void TestFormLayouts::initTestCase()
     QFAIL("the lookup went on");
 }
 
-void TestFormLayouts::everyControlOfTheTableIsBuiltInCreationOrder_data()
+void tst_FormLayouts::everyControlOfTheTableIsBuiltInCreationOrder_data()
 {
     QTest::addColumn<QString>("window");
     QTest::newRow("FrmInizio") << QStringLiteral("FrmInizio");
@@ -110,7 +110,7 @@ void TestFormLayouts::everyControlOfTheTableIsBuiltInCreationOrder_data()
     QTest::newRow("FrmOperativo2") << QStringLiteral("FrmOperativo2");
 }
 
-void TestFormLayouts::everyControlOfTheTableIsBuiltInCreationOrder()
+void tst_FormLayouts::everyControlOfTheTableIsBuiltInCreationOrder()
 {
     QFETCH(QString, window);
     const FormSpec &design = specFor(window);
@@ -144,7 +144,7 @@ void TestFormLayouts::everyControlOfTheTableIsBuiltInCreationOrder()
     }
 }
 
-void TestFormLayouts::overlappingControlsStackAsDesigned_data()
+void tst_FormLayouts::overlappingControlsStackAsDesigned_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("upper");
@@ -166,7 +166,7 @@ void TestFormLayouts::overlappingControlsStackAsDesigned_data()
     QTest::newRow("brand word above small panel") << "FrmInizio" << "Label6_1" << "Shape3";
 }
 
-void TestFormLayouts::overlappingControlsStackAsDesigned()
+void tst_FormLayouts::overlappingControlsStackAsDesigned()
 {
     QFETCH(QString, window);
     QFETCH(QString, upper);
@@ -181,7 +181,7 @@ void TestFormLayouts::overlappingControlsStackAsDesigned()
                             .arg(upper).arg(stackPosition(up->widget())).arg(lower).arg(stackPosition(down->widget()))));
 }
 
-void TestFormLayouts::esciStaysUsableWhenTheActionFrameIsDisabled()
+void tst_FormLayouts::esciStaysUsableWhenTheActionFrameIsDisabled()
 {
     Form form(frmInizioSpec());
     const Control *frame3 = form.control(QStringLiteral("Frame3"));
@@ -200,7 +200,7 @@ void TestFormLayouts::esciStaysUsableWhenTheActionFrameIsDisabled()
     QVERIFY(esci->isShown());
 }
 
-void TestFormLayouts::designValuesThatDifferBetweenTheTwins_data()
+void tst_FormLayouts::designValuesThatDifferBetweenTheTwins_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
@@ -229,7 +229,7 @@ void TestFormLayouts::designValuesThatDifferBetweenTheTwins_data()
     QTest::newRow("Esci on the window") << "FrmInizio" << "Option3_2" << QRect(7815, 5700, 3195, 915);
 }
 
-void TestFormLayouts::designValuesThatDifferBetweenTheTwins()
+void tst_FormLayouts::designValuesThatDifferBetweenTheTwins()
 {
     QFETCH(QString, window);
     QFETCH(QString, control);
@@ -243,7 +243,7 @@ void TestFormLayouts::designValuesThatDifferBetweenTheTwins()
     QVERIFY2(std::abs(c->height() - geometry.height()) < 15, qPrintable(QString::number(c->height())));
 }
 
-void TestFormLayouts::captionsKeepTheirExactSpaces_data()
+void tst_FormLayouts::captionsKeepTheirExactSpaces_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
@@ -269,7 +269,7 @@ void TestFormLayouts::captionsKeepTheirExactSpaces_data()
     QTest::newRow("result word starts empty") << "frmOperativo1" << "LblEsito" << "";
 }
 
-void TestFormLayouts::captionsKeepTheirExactSpaces()
+void tst_FormLayouts::captionsKeepTheirExactSpaces()
 {
     QFETCH(QString, window);
     QFETCH(QString, control);
@@ -280,7 +280,7 @@ void TestFormLayouts::captionsKeepTheirExactSpaces()
     QCOMPARE(c->caption(), caption);
 }
 
-void TestFormLayouts::focusStartsAtTheLowestTabIndexAndTabVisitsEveryButtonInOrder_data()
+void tst_FormLayouts::focusStartsAtTheLowestTabIndexAndTabVisitsEveryButtonInOrder_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("helpFrame");
@@ -306,7 +306,7 @@ void TestFormLayouts::focusStartsAtTheLowestTabIndexAndTabVisitsEveryButtonInOrd
                        "CmdContaHp", "CmdContaDam", "CmdContaDap", "CmdContaHm", "CmdContaUp"};
 }
 
-void TestFormLayouts::focusStartsAtTheLowestTabIndexAndTabVisitsEveryButtonInOrder()
+void tst_FormLayouts::focusStartsAtTheLowestTabIndexAndTabVisitsEveryButtonInOrder()
 {
     QFETCH(QString, window);
     QFETCH(QString, helpFrame);
@@ -321,7 +321,7 @@ void TestFormLayouts::focusStartsAtTheLowestTabIndexAndTabVisitsEveryButtonInOrd
     QVERIFY2(tour == order + QStringList{order.first()}, qPrintable(tour.join(QLatin1Char(' '))));
 }
 
-void TestFormLayouts::aControlTheCodeGetsWrongStopsTheProgramNamingWindowAndControl_data()
+void tst_FormLayouts::aControlTheCodeGetsWrongStopsTheProgramNamingWindowAndControl_data()
 {
     QTest::addColumn<QString>("lookup");
     QTest::addColumn<QString>("message");
@@ -333,7 +333,7 @@ void TestFormLayouts::aControlTheCodeGetsWrongStopsTheProgramNamingWindowAndCont
                                    << QStringLiteral("frmOperativo1: control Frame3 is not of the class the code expects");
 }
 
-void TestFormLayouts::aControlTheCodeGetsWrongStopsTheProgramNamingWindowAndControl()
+void tst_FormLayouts::aControlTheCodeGetsWrongStopsTheProgramNamingWindowAndControl()
 {
     QFETCH(QString, lookup);
     QFETCH(QString, message);
@@ -354,5 +354,5 @@ void TestFormLayouts::aControlTheCodeGetsWrongStopsTheProgramNamingWindowAndCont
     QVERIFY2(!output.contains(QLatin1String("the lookup went on")), qPrintable(output));
 }
 
-QTEST_MAIN(TestFormLayouts)
+QTEST_MAIN(tst_FormLayouts)
 #include "tst_formlayouts.moc"

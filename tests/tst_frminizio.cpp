@@ -63,7 +63,7 @@ QString activeWindowClass()
 
 } // namespace
 
-class TestFrmInizio : public QObject
+class tst_FrmInizio : public QObject
 {
     Q_OBJECT
 
@@ -116,7 +116,7 @@ private:
     ulong m_time = 0;
 };
 
-void TestFrmInizio::init()
+void tst_FrmInizio::init()
 {
     m_services = std::make_unique<test::FakeServices>();
     m_modulo = &m_services->modulo;
@@ -133,7 +133,7 @@ void TestFrmInizio::init()
     QVERIFY(!curtains->isTimerEnabled());
 }
 
-void TestFrmInizio::cleanup()
+void tst_FrmInizio::cleanup()
 {
     const QList<Form *> loaded = Forms::instance().loaded();
     for (Form *form : loaded) {
@@ -144,7 +144,7 @@ void TestFrmInizio::cleanup()
     QVERIFY(Forms::instance().loaded().isEmpty());
 }
 
-OptionButton *TestFrmInizio::option(const QString &objectName) const
+OptionButton *tst_FrmInizio::option(const QString &objectName) const
 {
     auto *o = m_window->findChild<OptionButton *>(objectName);
     if (!o) {
@@ -153,24 +153,24 @@ OptionButton *TestFrmInizio::option(const QString &objectName) const
     return o;
 }
 
-OptionButton *TestFrmInizio::option(int group, int index) const
+OptionButton *tst_FrmInizio::option(int group, int index) const
 {
     return option(QStringLiteral("Option%1_%2").arg(group).arg(index));
 }
 
-Frame *TestFrmInizio::frame(int n) const
+Frame *tst_FrmInizio::frame(int n) const
 {
     return m_window->get<Frame>(qPrintable(QStringLiteral("Frame%1").arg(n)));
 }
 
-QString TestFrmInizio::focusName() const
+QString tst_FrmInizio::focusName() const
 {
     const QWidget *w = m_window->focusWidget();
     return w ? w->objectName() : QString();
 }
 
 // One character per frame: '+' active (enabled, bordered), '-' inactive, '?' half-way.
-QString TestFrmInizio::frameStates() const
+QString tst_FrmInizio::frameStates() const
 {
     QString states;
     for (int n = 1; n <= 3; ++n) {
@@ -182,7 +182,7 @@ QString TestFrmInizio::frameStates() const
     return states;
 }
 
-bool TestFrmInizio::activateStart()
+bool tst_FrmInizio::activateStart()
 {
     m_window->activateWindow();
     QApplication::setActiveWindow(m_window);
@@ -190,7 +190,7 @@ bool TestFrmInizio::activateStart()
            && QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == m_window->windowHandle(); });
 }
 
-void TestFrmInizio::sendKey(const QString &name, bool press, bool autoRepeat, bool sameInstant)
+void tst_FrmInizio::sendKey(const QString &name, bool press, bool autoRepeat, bool sameInstant)
 {
     // The keyboard goes to the focus of the active window, as it does on a desktop; a key let
     // go after the last window has closed reaches nothing. Each event carries its own time,
@@ -213,13 +213,13 @@ void TestFrmInizio::sendKey(const QString &name, bool press, bool autoRepeat, bo
     QApplication::sendEvent(target, &event);
 }
 
-void TestFrmInizio::tap(const QString &name)
+void tst_FrmInizio::tap(const QString &name)
 {
     sendKey(name, true);
     sendKey(name, false);
 }
 
-void TestFrmInizio::hold(const QString &name, int repeats, bool release, bool markedAsRepeats)
+void tst_FrmInizio::hold(const QString &name, int repeats, bool release, bool markedAsRepeats)
 {
     sendKey(name, true);
     for (int i = 0; i < repeats; ++i) {
@@ -231,7 +231,7 @@ void TestFrmInizio::hold(const QString &name, int repeats, bool release, bool ma
     }
 }
 
-void TestFrmInizio::press(OptionButton *option, Qt::MouseButton button)
+void tst_FrmInizio::press(OptionButton *option, Qt::MouseButton button)
 {
     QTest::mousePress(option, button);
     QTest::mouseRelease(option, button);
@@ -239,7 +239,7 @@ void TestFrmInizio::press(OptionButton *option, Qt::MouseButton button)
 
 // "click Option1_0", "right Option2_1", "tap 2", "start" (the pupil goes back to the start
 // window).
-void TestFrmInizio::runSteps(const QStringList &steps)
+void tst_FrmInizio::runSteps(const QStringList &steps)
 {
     for (const QString &step : steps) {
         const QString verb = step.section(QLatin1Char(' '), 0, 0);
@@ -258,7 +258,7 @@ void TestFrmInizio::runSteps(const QStringList &steps)
     }
 }
 
-void TestFrmInizio::theFirstOptionOfTheTabOrderHasTheFocusColourAtStart()
+void tst_FrmInizio::theFirstOptionOfTheTabOrderHasTheFocusColourAtStart()
 {
     QCOMPARE(focusName(), QStringLiteral("Option1_1"));
     QCOMPARE(option(1, 1)->backColor(), kFocusColour);
@@ -266,7 +266,7 @@ void TestFrmInizio::theFirstOptionOfTheTabOrderHasTheFocusColourAtStart()
     QCOMPARE(frameStates(), QStringLiteral("+++"));
 }
 
-void TestFrmInizio::eachStepMovesTheFramesAndTheFocus_data()
+void tst_FrmInizio::eachStepMovesTheFramesAndTheFocus_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("frames");
@@ -311,7 +311,7 @@ void TestFrmInizio::eachStepMovesTheFramesAndTheFocus_data()
         << "Option2_0" << "2" << 1 << "";
 }
 
-void TestFrmInizio::eachStepMovesTheFramesAndTheFocus()
+void tst_FrmInizio::eachStepMovesTheFramesAndTheFocus()
 {
     QFETCH(QStringList, steps);
     QFETCH(QString, frames);
@@ -343,7 +343,7 @@ void TestFrmInizio::eachStepMovesTheFramesAndTheFocus()
     QVERIFY(option(3, 2)->isEnabled());
 }
 
-void TestFrmInizio::theFocusColourFollowsTheFocusAndNoOptionStaysPressed()
+void tst_FrmInizio::theFocusColourFollowsTheFocusAndNoOptionStaysPressed()
 {
     press(option(1, 0));
     QCOMPARE(focusName(), QStringLiteral("Option2_0"));
@@ -370,7 +370,7 @@ void TestFrmInizio::theFocusColourFollowsTheFocusAndNoOptionStaysPressed()
     QCOMPARE(focused, 1);
 }
 
-void TestFrmInizio::aHeldEnterOnTheDirectionChoosesOnce_data()
+void tst_FrmInizio::aHeldEnterOnTheDirectionChoosesOnce_data()
 {
     QTest::addColumn<bool>("markedAsRepeats");
 
@@ -378,7 +378,7 @@ void TestFrmInizio::aHeldEnterOnTheDirectionChoosesOnce_data()
     QTest::newRow("repeats Qt failed to mark") << false;
 }
 
-void TestFrmInizio::aHeldEnterOnTheDirectionChoosesOnce()
+void tst_FrmInizio::aHeldEnterOnTheDirectionChoosesOnce()
 {
     QFETCH(bool, markedAsRepeats);
 
@@ -398,12 +398,12 @@ void TestFrmInizio::aHeldEnterOnTheDirectionChoosesOnce()
     QCOMPARE(focusName(), QStringLiteral("Option3_0"));
 }
 
-void TestFrmInizio::aHeldTwoOnTheLevelChoosesOnceAndTheActionsIgnoreItsRepeats_data()
+void tst_FrmInizio::aHeldTwoOnTheLevelChoosesOnceAndTheActionsIgnoreItsRepeats_data()
 {
     aHeldEnterOnTheDirectionChoosesOnce_data();
 }
 
-void TestFrmInizio::aHeldTwoOnTheLevelChoosesOnceAndTheActionsIgnoreItsRepeats()
+void tst_FrmInizio::aHeldTwoOnTheLevelChoosesOnceAndTheActionsIgnoreItsRepeats()
 {
     QFETCH(bool, markedAsRepeats);
 
@@ -421,7 +421,7 @@ void TestFrmInizio::aHeldTwoOnTheLevelChoosesOnceAndTheActionsIgnoreItsRepeats()
     QCOMPARE(Forms::instance().loaded().size(), 1);
 }
 
-void TestFrmInizio::aHeldSpaceMovesTheFocusOnce()
+void tst_FrmInizio::aHeldSpaceMovesTheFocusOnce()
 {
     press(option(1, 0));
     press(option(2, 0));
@@ -441,7 +441,7 @@ void TestFrmInizio::aHeldSpaceMovesTheFocusOnce()
     QCOMPARE(frameStates(), QStringLiteral("--+"));
 }
 
-void TestFrmInizio::threeIsDiscardedOutsideTheActionGroup_data()
+void tst_FrmInizio::threeIsDiscardedOutsideTheActionGroup_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("focus");
@@ -450,7 +450,7 @@ void TestFrmInizio::threeIsDiscardedOutsideTheActionGroup_data()
     QTest::newRow("level") << QStringList{"click Option1_0"} << "Option2_0";
 }
 
-void TestFrmInizio::threeIsDiscardedOutsideTheActionGroup()
+void tst_FrmInizio::threeIsDiscardedOutsideTheActionGroup()
 {
     QFETCH(QStringList, steps);
     QFETCH(QString, focus);
@@ -468,7 +468,7 @@ void TestFrmInizio::threeIsDiscardedOutsideTheActionGroup()
     QVERIFY(frameStates() != frames);
 }
 
-void TestFrmInizio::threeOnlyHighlightsEsciAndEnterThereEndsTheProgram()
+void tst_FrmInizio::threeOnlyHighlightsEsciAndEnterThereEndsTheProgram()
 {
     QSignalSpy ended(&Forms::instance(), &Forms::lastUnloaded);
     press(option(1, 0));
@@ -484,7 +484,7 @@ void TestFrmInizio::threeOnlyHighlightsEsciAndEnterThereEndsTheProgram()
     QVERIFY(Forms::instance().loaded().isEmpty());
 }
 
-void TestFrmInizio::otherKeysAreDiscarded_data()
+void tst_FrmInizio::otherKeysAreDiscarded_data()
 {
     QTest::addColumn<QString>("key");
 
@@ -495,7 +495,7 @@ void TestFrmInizio::otherKeysAreDiscarded_data()
     QTest::newRow("keypad 3") << "Keypad3";
 }
 
-void TestFrmInizio::otherKeysAreDiscarded()
+void tst_FrmInizio::otherKeysAreDiscarded()
 {
     QFETCH(QString, key);
 
@@ -509,7 +509,7 @@ void TestFrmInizio::otherKeysAreDiscarded()
     QVERIFY(!option(2, 1)->value());
 }
 
-void TestFrmInizio::aLockedGroupPassesKeysToTheButton()
+void tst_FrmInizio::aLockedGroupPassesKeysToTheButton()
 {
     // Enter on the direction leaves the level group locked until a key is released there.
     hold(QStringLiteral("Return"), 0, false);
@@ -522,7 +522,7 @@ void TestFrmInizio::aLockedGroupPassesKeysToTheButton()
     QCOMPARE(frameStates(), QStringLiteral("-++"));
 }
 
-void TestFrmInizio::aStaleLockEatsTheFirstKeyUntilReleased_data()
+void tst_FrmInizio::aStaleLockEatsTheFirstKeyUntilReleased_data()
 {
     QTest::addColumn<bool>("mouseReleasedOnDirectionSince");
 
@@ -530,7 +530,7 @@ void TestFrmInizio::aStaleLockEatsTheFirstKeyUntilReleased_data()
     QTest::newRow("cleared by a mouse release on the direction") << true;
 }
 
-void TestFrmInizio::aStaleLockEatsTheFirstKeyUntilReleased()
+void tst_FrmInizio::aStaleLockEatsTheFirstKeyUntilReleased()
 {
     QFETCH(bool, mouseReleasedOnDirectionSince);
 
@@ -552,7 +552,7 @@ void TestFrmInizio::aStaleLockEatsTheFirstKeyUntilReleased()
     QCOMPARE(focusName(), QStringLiteral("Option1_1"));
 }
 
-void TestFrmInizio::aFocusMoveIntoAnInactiveFrameLeavesTheFocus()
+void tst_FrmInizio::aFocusMoveIntoAnInactiveFrameLeavesTheFocus()
 {
     // Direction, level, Reimposta: Frame3 is inactive, and "Esci" is still usable.
     runSteps({"click Option1_0", "click Option2_0", "click Option3_1", "tap Tab"});
@@ -566,7 +566,7 @@ void TestFrmInizio::aFocusMoveIntoAnInactiveFrameLeavesTheFocus()
     QCOMPARE(frameStates(), QStringLiteral("+--"));
 }
 
-void TestFrmInizio::esciEndsTheProgramInEveryStep_data()
+void tst_FrmInizio::esciEndsTheProgramInEveryStep_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<Qt::MouseButton>("button");
@@ -580,7 +580,7 @@ void TestFrmInizio::esciEndsTheProgramInEveryStep_data()
         << QStringList{"click Option1_1", "click Option2_0", "click Option3_0", "start"} << Qt::RightButton;
 }
 
-void TestFrmInizio::esciEndsTheProgramInEveryStep()
+void tst_FrmInizio::esciEndsTheProgramInEveryStep()
 {
     QFETCH(QStringList, steps);
     QFETCH(Qt::MouseButton, button);
@@ -593,7 +593,7 @@ void TestFrmInizio::esciEndsTheProgramInEveryStep()
     QVERIFY(!m_window->isVisible());
 }
 
-void TestFrmInizio::vaiAgainBringsTheOpenWindowToTheFrontWithoutReloading()
+void tst_FrmInizio::vaiAgainBringsTheOpenWindowToTheFrontWithoutReloading()
 {
     runSteps({"click Option1_0", "click Option2_0", "click Option3_0"});
     auto *first = Forms::instance().find<frmOperativo1>();
@@ -617,7 +617,7 @@ void TestFrmInizio::vaiAgainBringsTheOpenWindowToTheFrontWithoutReloading()
     QCOMPARE(int(m_modulo->livello), 2);
 }
 
-void TestFrmInizio::closingAnExerciseWindowClosesOnlyIt()
+void tst_FrmInizio::closingAnExerciseWindowClosesOnlyIt()
 {
     runSteps({"click Option1_1", "click Option2_0", "click Option3_0"});
     auto *exercise = Forms::instance().find<FrmOperativo2>();
@@ -636,7 +636,7 @@ void TestFrmInizio::closingAnExerciseWindowClosesOnlyIt()
     QCOMPARE(focusName(), QStringLiteral("Option2_0"));
 }
 
-void TestFrmInizio::closingTheStartWindowClosesEveryWindow()
+void tst_FrmInizio::closingTheStartWindowClosesEveryWindow()
 {
     runSteps({"click Option1_1", "click Option2_0", "click Option3_0", "start", "click Option1_0",
               "click Option2_0", "click Option3_0"});
@@ -647,5 +647,5 @@ void TestFrmInizio::closingTheStartWindowClosesEveryWindow()
     QVERIFY(Forms::instance().loaded().isEmpty());
 }
 
-QTEST_MAIN(TestFrmInizio)
+QTEST_MAIN(tst_FrmInizio)
 #include "tst_frminizio.moc"

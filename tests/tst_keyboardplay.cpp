@@ -93,7 +93,7 @@ QList<int> wrongAnswer(ExerciseWindow *w)
 
 } // namespace
 
-class TestKeyboardPlay : public QObject {
+class tst_KeyboardPlay : public QObject {
     Q_OBJECT
 
 private slots:
@@ -106,7 +106,7 @@ private slots:
 };
 
 // A wrong try refused with Esc, then the right answer, then on to the next exercise.
-void TestKeyboardPlay::anExerciseIsPlayedToItsEndWithKeysOnly()
+void tst_KeyboardPlay::anExerciseIsPlayedToItsEndWithKeysOnly()
 {
     QFETCH(QString, window);
     QFETCH(int, livello);
@@ -145,7 +145,7 @@ void TestKeyboardPlay::anExerciseIsPlayedToItsEndWithKeysOnly()
     QCOMPARE(R::caption(w, "LblEsito"), QStringLiteral("Esatto"));
 }
 
-void TestKeyboardPlay::helpAcceptedFromTheKeyboardLeadsOnToTheNextExercise()
+void tst_KeyboardPlay::helpAcceptedFromTheKeyboardLeadsOnToTheNextExercise()
 {
     QFETCH(QString, window);
     QFETCH(int, livello);
@@ -168,7 +168,7 @@ void TestKeyboardPlay::helpAcceptedFromTheKeyboardLeadsOnToTheNextExercise()
     QCOMPARE(R::caption(w, "LblEsito"), QStringLiteral("Esatto"));
 }
 
-void TestKeyboardPlay::afterTheThirdNoTheMessageClosesWithEnterAndPlayGoesOn()
+void tst_KeyboardPlay::afterTheThirdNoTheMessageClosesWithEnterAndPlayGoesOn()
 {
     QFETCH(QString, window);
     QFETCH(int, livello);
@@ -204,5 +204,5 @@ void TestKeyboardPlay::afterTheThirdNoTheMessageClosesWithEnterAndPlayGoesOn()
     QCOMPARE(R::caption(w, "LblEsito"), QStringLiteral("Esatto"));
 }
 
-QTEST_MAIN(TestKeyboardPlay)
+QTEST_MAIN(tst_KeyboardPlay)
 #include "tst_keyboardplay.moc"

@@ -8,7 +8,7 @@ using namespace bexalo;
 
 Q_DECLARE_METATYPE(KeyDownChoice::Kind)
 
-class TestKeyLocks : public QObject
+class tst_KeyLocks : public QObject
 {
     Q_OBJECT
 
@@ -22,7 +22,7 @@ private slots:
     void releaseClearsOnlyItsOwnGroup();
 };
 
-void TestKeyLocks::keyDownIsClassifiedPerGroup_data()
+void tst_KeyLocks::keyDownIsClassifiedPerGroup_data()
 {
     QTest::addColumn<int>("group");
     QTest::addColumn<int>("keyCode");
@@ -48,7 +48,7 @@ void TestKeyLocks::keyDownIsClassifiedPerGroup_data()
     QTest::newRow("group 3: 3") << 3 << 51 << KeyDownChoice::Focus << 2;
 }
 
-void TestKeyLocks::keyDownIsClassifiedPerGroup()
+void tst_KeyLocks::keyDownIsClassifiedPerGroup()
 {
     QFETCH(int, group);
     QFETCH(int, keyCode);
@@ -60,7 +60,7 @@ void TestKeyLocks::keyDownIsClassifiedPerGroup()
     QCOMPARE(choice.index, index);
 }
 
-void TestKeyLocks::spaceMovesToTheNextOptionRound_data()
+void tst_KeyLocks::spaceMovesToTheNextOptionRound_data()
 {
     QTest::addColumn<int>("group");
     QTest::addColumn<int>("index");
@@ -73,7 +73,7 @@ void TestKeyLocks::spaceMovesToTheNextOptionRound_data()
     QTest::newRow("action Esci -> Vai") << 3 << 2 << 0;
 }
 
-void TestKeyLocks::spaceMovesToTheNextOptionRound()
+void tst_KeyLocks::spaceMovesToTheNextOptionRound()
 {
     QFETCH(int, group);
     QFETCH(int, index);
@@ -81,7 +81,7 @@ void TestKeyLocks::spaceMovesToTheNextOptionRound()
     QCOMPARE(nextOption(index, group), next);
 }
 
-void TestKeyLocks::aHandledKeyLocksItsGroupAndTheNext_data()
+void tst_KeyLocks::aHandledKeyLocksItsGroupAndTheNext_data()
 {
     QTest::addColumn<int>("group");
     QTest::addColumn<QList<bool>>("keyDownLocks");
@@ -91,7 +91,7 @@ void TestKeyLocks::aHandledKeyLocksItsGroupAndTheNext_data()
     QTest::newRow("action locks only action") << 3 << QList<bool>{false, false, true};
 }
 
-void TestKeyLocks::aHandledKeyLocksItsGroupAndTheNext()
+void tst_KeyLocks::aHandledKeyLocksItsGroupAndTheNext()
 {
     QFETCH(int, group);
     QFETCH(QList<bool>, keyDownLocks);
@@ -104,7 +104,7 @@ void TestKeyLocks::aHandledKeyLocksItsGroupAndTheNext()
              (QList<bool>{false, false, false}));
 }
 
-void TestKeyLocks::releaseClearsOnlyItsOwnGroup()
+void tst_KeyLocks::releaseClearsOnlyItsOwnGroup()
 {
     KeyLocks locks;
     for (int group = 1; group <= 3; ++group) {
@@ -117,5 +117,5 @@ void TestKeyLocks::releaseClearsOnlyItsOwnGroup()
     QVERIFY(locks.bloccoKeyDown3 && locks.bloccoKeyPress3);
 }
 
-QTEST_APPLESS_MAIN(TestKeyLocks)
+QTEST_APPLESS_MAIN(tst_KeyLocks)
 #include "tst_keylocks.moc"

@@ -22,7 +22,7 @@ QByteArray mappedFiles(qint64 pid)
 
 } // namespace
 
-class TestLazySound : public QObject
+class tst_LazySound : public QObject
 {
     Q_OBJECT
 
@@ -32,7 +32,7 @@ private slots:
     void theProgramStartsWithoutTheAudioLibraries();
 };
 
-void TestLazySound::theFirstSoundLoadsThePlayerFromTheProgramFolder()
+void tst_LazySound::theFirstSoundLoadsThePlayerFromTheProgramFolder()
 {
     QVERIFY(!programFolder().isEmpty());
     LazySound sound(programFolder());
@@ -43,7 +43,7 @@ void TestLazySound::theFirstSoundLoadsThePlayerFromTheProgramFolder()
     QVERIFY(sound.isLoaded());
 }
 
-void TestLazySound::withoutTheModuleEverySoundIsSilent()
+void tst_LazySound::withoutTheModuleEverySoundIsSilent()
 {
     QTemporaryDir empty;
     QVERIFY(empty.isValid());
@@ -53,7 +53,7 @@ void TestLazySound::withoutTheModuleEverySoundIsSilent()
     QVERIFY(!sound.isLoaded());
 }
 
-void TestLazySound::theProgramStartsWithoutTheAudioLibraries()
+void tst_LazySound::theProgramStartsWithoutTheAudioLibraries()
 {
     const QString program = programFolder() + QStringLiteral("/bexalo");
     if (!QFile::exists(program)) {
@@ -77,5 +77,5 @@ void TestLazySound::theProgramStartsWithoutTheAudioLibraries()
     QVERIFY2(!maps.contains("bexalo_sound"), "the sound module loaded at start");
 }
 
-QTEST_MAIN(TestLazySound)
+QTEST_MAIN(tst_LazySound)
 #include "tst_lazysound.moc"

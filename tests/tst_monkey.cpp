@@ -319,7 +319,7 @@ private:
     }
 };
 
-class TestMonkey : public QObject
+class tst_Monkey : public QObject
 {
     Q_OBJECT
 
@@ -336,7 +336,7 @@ private:
 
 // The offscreen platform says it cannot raise a window or pass on size hints each time it is
 // asked: tens of thousands of times in a run.
-void TestMonkey::initTestCase()
+void tst_Monkey::initTestCase()
 {
     static const QtMessageHandler previous = qInstallMessageHandler(nullptr);
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
@@ -346,7 +346,7 @@ void TestMonkey::initTestCase()
     });
 }
 
-void TestMonkey::runAndReport(Monkey &monkey, std::uint32_t seed, int events)
+void tst_Monkey::runAndReport(Monkey &monkey, std::uint32_t seed, int events)
 {
     QElapsedTimer clock;
     clock.start();
@@ -357,7 +357,7 @@ void TestMonkey::runAndReport(Monkey &monkey, std::uint32_t seed, int events)
     }
 }
 
-void TestMonkey::report(const Monkey &monkey, std::uint32_t seed, qint64 ms)
+void tst_Monkey::report(const Monkey &monkey, std::uint32_t seed, qint64 ms)
 {
     qInfo("seed %u: %d events in %lld ms, %d program starts, %d verdicts, %d message boxes, both exercise "
           "windows open after %d%% of the events",
@@ -384,7 +384,7 @@ void TestMonkey::report(const Monkey &monkey, std::uint32_t seed, qint64 ms)
                          .arg(last.join(QLatin1Char('\n')))));
 }
 
-void TestMonkey::randomEventsNeverBreakTheRules()
+void tst_Monkey::randomEventsNeverBreakTheRules()
 {
     const auto seed = std::uint32_t(envInt("BEXALO_MONKEY_SEED", int(kDefaultSeed)));
     const int events = envInt("BEXALO_MONKEY_EVENTS", kDefaultEvents);
@@ -400,7 +400,7 @@ void TestMonkey::randomEventsNeverBreakTheRules()
 }
 
 // The real sound with positivo.wav missing: right answers must go on as always, silently.
-void TestMonkey::theRealSoundWithoutItsFileChangesNothing()
+void tst_Monkey::theRealSoundWithoutItsFileChangesNothing()
 {
     const auto seed = std::uint32_t(envInt("BEXALO_MONKEY_SEED", int(kDefaultSeed))) + 1;
     const int events = envInt("BEXALO_MONKEY_EVENTS", kDefaultEvents) / 20;
@@ -418,5 +418,5 @@ void TestMonkey::theRealSoundWithoutItsFileChangesNothing()
     QVERIFY(sound.isLoaded());
 }
 
-QTEST_MAIN(TestMonkey)
+QTEST_MAIN(tst_Monkey)
 #include "tst_monkey.moc"

@@ -46,7 +46,7 @@ bool inAnySquare(const QList<QPoint> &corners, int x, int y)
 
 } // namespace
 
-class TestPictures : public QObject
+class tst_Pictures : public QObject
 {
     Q_OBJECT
 
@@ -71,7 +71,7 @@ private slots:
     void noPictureGivesANullImage();
 };
 
-void TestPictures::eachPictureHasItsNaturalSizeAndFormat_data()
+void tst_Pictures::eachPictureHasItsNaturalSizeAndFormat_data()
 {
     QTest::addColumn<PictureId>("id");
     QTest::addColumn<QSize>("size");
@@ -81,7 +81,7 @@ void TestPictures::eachPictureHasItsNaturalSizeAndFormat_data()
     QTest::newRow("triangle") << PictureId::Triangolo << QSize(32, 32);
 }
 
-void TestPictures::eachPictureHasItsNaturalSizeAndFormat()
+void tst_Pictures::eachPictureHasItsNaturalSizeAndFormat()
 {
     QFETCH(PictureId, id);
     QFETCH(QSize, size);
@@ -92,7 +92,7 @@ void TestPictures::eachPictureHasItsNaturalSizeAndFormat()
     QCOMPARE(image.devicePixelRatio(), 1.0);
 }
 
-void TestPictures::placeValuePicturesAreWhiteExceptFrameAndSquares_data()
+void tst_Pictures::placeValuePicturesAreWhiteExceptFrameAndSquares_data()
 {
     QTest::addColumn<PictureId>("id");
     QTest::addColumn<int>("frame");
@@ -101,7 +101,7 @@ void TestPictures::placeValuePicturesAreWhiteExceptFrameAndSquares_data()
     QTest::newRow("hundred") << PictureId::Centinaio << 2;
 }
 
-void TestPictures::placeValuePicturesAreWhiteExceptFrameAndSquares()
+void tst_Pictures::placeValuePicturesAreWhiteExceptFrameAndSquares()
 {
     QFETCH(PictureId, id);
     QFETCH(int, frame);
@@ -125,7 +125,7 @@ void TestPictures::placeValuePicturesAreWhiteExceptFrameAndSquares()
     }
 }
 
-void TestPictures::unitSquareIsTheOnlyColouredBlock()
+void tst_Pictures::unitSquareIsTheOnlyColouredBlock()
 {
     const QImage image = drawPicture(PictureId::Unita);
     for (int y = 0; y < image.height(); ++y)
@@ -135,7 +135,7 @@ void TestPictures::unitSquareIsTheOnlyColouredBlock()
         }
 }
 
-void TestPictures::framesAreTwoPixelsWideInTheirColour_data()
+void tst_Pictures::framesAreTwoPixelsWideInTheirColour_data()
 {
     QTest::addColumn<PictureId>("id");
     QTest::addColumn<QRgb>("colour");
@@ -143,7 +143,7 @@ void TestPictures::framesAreTwoPixelsWideInTheirColour_data()
     QTest::newRow("hundred, red") << PictureId::Centinaio << QRgb(0xFFFF0000);
 }
 
-void TestPictures::framesAreTwoPixelsWideInTheirColour()
+void tst_Pictures::framesAreTwoPixelsWideInTheirColour()
 {
     QFETCH(PictureId, id);
     QFETCH(QRgb, colour);
@@ -159,7 +159,7 @@ void TestPictures::framesAreTwoPixelsWideInTheirColour()
         }
 }
 
-void TestPictures::squaresAreSolidWithLighterColumnsOnlyAtOneSide_data()
+void tst_Pictures::squaresAreSolidWithLighterColumnsOnlyAtOneSide_data()
 {
     QTest::addColumn<PictureId>("id");
     QTest::addColumn<int>("squares");
@@ -167,7 +167,7 @@ void TestPictures::squaresAreSolidWithLighterColumnsOnlyAtOneSide_data()
     QTest::newRow("hundred: nine rows of ten") << PictureId::Centinaio << 90;
 }
 
-void TestPictures::squaresAreSolidWithLighterColumnsOnlyAtOneSide()
+void tst_Pictures::squaresAreSolidWithLighterColumnsOnlyAtOneSide()
 {
     QFETCH(PictureId, id);
     QFETCH(int, squares);
@@ -198,7 +198,7 @@ void TestPictures::squaresAreSolidWithLighterColumnsOnlyAtOneSide()
     QVERIFY(partlyLight < squares);
 }
 
-void TestPictures::hundredHasNineRowsOfTenAndAMarginAboveItsFrame()
+void tst_Pictures::hundredHasNineRowsOfTenAndAMarginAboveItsFrame()
 {
     const QImage image = drawPicture(PictureId::Centinaio);
     // Last row of squares ends at y 118; y 119..123 stay white down to the frame at 124.
@@ -213,7 +213,7 @@ void TestPictures::hundredHasNineRowsOfTenAndAMarginAboveItsFrame()
     QCOMPARE(image.pixel(39, 7), kWhite);
 }
 
-void TestPictures::triangleGrowsOnePixelPerSideEveryTwoRows()
+void tst_Pictures::triangleGrowsOnePixelPerSideEveryTwoRows()
 {
     const QImage image = drawPicture(PictureId::Triangolo);
     for (int y = 0; y < 32; ++y) {
@@ -230,7 +230,7 @@ void TestPictures::triangleGrowsOnePixelPerSideEveryTwoRows()
     QCOMPARE(image.pixel(31, 30), kBlue);
 }
 
-void TestPictures::higherRatioKeepsTheLogicalSize_data()
+void tst_Pictures::higherRatioKeepsTheLogicalSize_data()
 {
     QTest::addColumn<PictureId>("id");
     QTest::addColumn<qreal>("ratio");
@@ -243,7 +243,7 @@ void TestPictures::higherRatioKeepsTheLogicalSize_data()
     QTest::newRow("triangle x1.25") << PictureId::Triangolo << 1.25 << QSize(40, 40);
 }
 
-void TestPictures::higherRatioKeepsTheLogicalSize()
+void tst_Pictures::higherRatioKeepsTheLogicalSize()
 {
     QFETCH(PictureId, id);
     QFETCH(qreal, ratio);
@@ -255,7 +255,7 @@ void TestPictures::higherRatioKeepsTheLogicalSize()
     QCOMPARE(image.format(), QImage::Format_ARGB32);
 }
 
-void TestPictures::ratioTwoPlaceValuePicturesAreExactlyDoubled_data()
+void tst_Pictures::ratioTwoPlaceValuePicturesAreExactlyDoubled_data()
 {
     QTest::addColumn<PictureId>("id");
     QTest::newRow("unit") << PictureId::Unita;
@@ -263,7 +263,7 @@ void TestPictures::ratioTwoPlaceValuePicturesAreExactlyDoubled_data()
     QTest::newRow("hundred") << PictureId::Centinaio;
 }
 
-void TestPictures::ratioTwoPlaceValuePicturesAreExactlyDoubled()
+void tst_Pictures::ratioTwoPlaceValuePicturesAreExactlyDoubled()
 {
     QFETCH(PictureId, id);
     const QImage one = drawPicture(id);
@@ -274,7 +274,7 @@ void TestPictures::ratioTwoPlaceValuePicturesAreExactlyDoubled()
                      qPrintable(QStringLiteral("device pixel %1,%2").arg(x).arg(y)));
 }
 
-void TestPictures::triangleAtHigherRatioIsCrispNotBlurred()
+void tst_Pictures::triangleAtHigherRatioIsCrispNotBlurred()
 {
     const QImage image = drawPicture(PictureId::Triangolo, 2.0);
     for (int y = 0; y < image.height(); ++y) {
@@ -298,7 +298,7 @@ void TestPictures::triangleAtHigherRatioIsCrispNotBlurred()
     QCOMPARE(image.pixel(63, 63), kBlue);
 }
 
-void TestPictures::programIconOffersEveryUsualSize()
+void tst_Pictures::programIconOffersEveryUsualSize()
 {
     const QIcon icon = programIcon();
     QVERIFY(!icon.isNull());
@@ -314,11 +314,11 @@ void TestPictures::programIconOffersEveryUsualSize()
     QCOMPARE(small.pixel(0, 15), kBlue);
 }
 
-void TestPictures::noPictureGivesANullImage()
+void tst_Pictures::noPictureGivesANullImage()
 {
     QVERIFY(drawPicture(PictureId::None).isNull());
     QVERIFY(pictureSize(PictureId::None).isEmpty());
 }
 
-QTEST_MAIN(TestPictures)
+QTEST_MAIN(tst_Pictures)
 #include "tst_pictures.moc"

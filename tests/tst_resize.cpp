@@ -33,7 +33,7 @@ bool isDocked(const Control *c)
 
 } // namespace
 
-class TestResize : public QObject
+class tst_Resize : public QObject
 {
     Q_OBJECT
 
@@ -66,14 +66,14 @@ private:
     std::vector<Placement> m_loaded;
 };
 
-void TestResize::init()
+void tst_Resize::init()
 {
     m_services = std::make_unique<test::FakeServices>();
     m_modulo = &m_services->modulo;
     m_modulo->livello = 2;
 }
 
-void TestResize::cleanup()
+void tst_Resize::cleanup()
 {
     if (m_window) {
         m_window->unload();
@@ -82,7 +82,7 @@ void TestResize::cleanup()
     QVERIFY(m_window.isNull());
 }
 
-void TestResize::aRatioPlacesACoordinateBackInSinglePrecision_data()
+void tst_Resize::aRatioPlacesACoordinateBackInSinglePrecision_data()
 {
     QTest::addColumn<float>("value");
     QTest::addColumn<float>("inner");
@@ -97,7 +97,7 @@ void TestResize::aRatioPlacesACoordinateBackInSinglePrecision_data()
     QTest::newRow("minimised") << 3195.0f << 11910.0f << 0.0f << 0.0f;
 }
 
-void TestResize::aRatioPlacesACoordinateBackInSinglePrecision()
+void tst_Resize::aRatioPlacesACoordinateBackInSinglePrecision()
 {
     QFETCH(float, value);
     QFETCH(float, inner);
@@ -113,13 +113,13 @@ void TestResize::aRatioPlacesACoordinateBackInSinglePrecision()
     QCOMPARE(twipsToPixels(result), int(std::lround(placed / 15.0f)));
 }
 
-void TestResize::anInnerSizeOfZeroLeavesTheRatioAtZero()
+void tst_Resize::anInnerSizeOfZeroLeavesTheRatioAtZero()
 {
     QCOMPARE(captureRatio(3195.0f, 0.0f), 0.0f);
     QCOMPARE(captureRatio(0.0f, 0.0f), 0.0f);
 }
 
-void TestResize::windowRows()
+void tst_Resize::windowRows()
 {
     QTest::addColumn<QString>("window");
     QTest::newRow("FrmInizio") << "FrmInizio";
@@ -127,7 +127,7 @@ void TestResize::windowRows()
     QTest::newRow("FrmOperativo2") << "FrmOperativo2";
 }
 
-void TestResize::openWindow(const QString &name)
+void tst_Resize::openWindow(const QString &name)
 {
     Form *form = nullptr;
     if (name == QLatin1String("FrmInizio")) {
@@ -145,7 +145,7 @@ void TestResize::openWindow(const QString &name)
     QCOMPARE(form->scaleHeight(), form->designHeight());
 }
 
-std::vector<Placement> TestResize::placements() const
+std::vector<Placement> tst_Resize::placements() const
 {
     std::vector<Placement> result;
     for (const Control *c : m_window->controls()) {
@@ -154,12 +154,12 @@ std::vector<Placement> TestResize::placements() const
     return result;
 }
 
-void TestResize::everyWindowComesBackToItsLayoutAtItsLoadSize_data()
+void tst_Resize::everyWindowComesBackToItsLayoutAtItsLoadSize_data()
 {
     windowRows();
 }
 
-void TestResize::everyWindowComesBackToItsLayoutAtItsLoadSize()
+void tst_Resize::everyWindowComesBackToItsLayoutAtItsLoadSize()
 {
     QFETCH(QString, window);
     openWindow(window);
@@ -197,12 +197,12 @@ void TestResize::everyWindowComesBackToItsLayoutAtItsLoadSize()
     }
 }
 
-void TestResize::doublingTheWidthDoublesEveryLeftAndWidthOnly_data()
+void tst_Resize::doublingTheWidthDoublesEveryLeftAndWidthOnly_data()
 {
     windowRows();
 }
 
-void TestResize::doublingTheWidthDoublesEveryLeftAndWidthOnly()
+void tst_Resize::doublingTheWidthDoublesEveryLeftAndWidthOnly()
 {
     QFETCH(QString, window);
     openWindow(window);
@@ -241,12 +241,12 @@ void TestResize::doublingTheWidthDoublesEveryLeftAndWidthOnly()
     QCOMPARE(images > 0, window != QLatin1String("FrmInizio"));
 }
 
-void TestResize::minimisingZeroesTheLayoutAndRestoringBringsItBack_data()
+void tst_Resize::minimisingZeroesTheLayoutAndRestoringBringsItBack_data()
 {
     windowRows();
 }
 
-void TestResize::minimisingZeroesTheLayoutAndRestoringBringsItBack()
+void tst_Resize::minimisingZeroesTheLayoutAndRestoringBringsItBack()
 {
     QFETCH(QString, window);
     openWindow(window);
@@ -284,12 +284,12 @@ void TestResize::minimisingZeroesTheLayoutAndRestoringBringsItBack()
     }
 }
 
-void TestResize::timersAndMenusHaveElementsButNoGeometry_data()
+void tst_Resize::timersAndMenusHaveElementsButNoGeometry_data()
 {
     windowRows();
 }
 
-void TestResize::timersAndMenusHaveElementsButNoGeometry()
+void tst_Resize::timersAndMenusHaveElementsButNoGeometry()
 {
     QFETCH(QString, window);
     openWindow(window);
@@ -315,5 +315,5 @@ void TestResize::timersAndMenusHaveElementsButNoGeometry()
     }
 }
 
-QTEST_MAIN(TestResize)
+QTEST_MAIN(tst_Resize)
 #include "tst_resize.moc"

@@ -42,7 +42,7 @@ int markerAfter(std::set<Posto> before)
 
 } // namespace
 
-class TestSorteggio : public QObject {
+class tst_Sorteggio : public QObject {
     Q_OBJECT
 private slots:
     void aScatterGivesExactlyItsDigitInDistinctSlots_data();
@@ -58,7 +58,7 @@ private slots:
     void theSameSeedGivesTheSameDrawsAndTheSameClockReadingTheSameReseed();
 };
 
-void TestSorteggio::aScatterGivesExactlyItsDigitInDistinctSlots_data()
+void tst_Sorteggio::aScatterGivesExactlyItsDigitInDistinctSlots_data()
 {
     QTest::addColumn<int>("digit");
     for (int d : {0, 1, 4, 8, 9}) {
@@ -66,7 +66,7 @@ void TestSorteggio::aScatterGivesExactlyItsDigitInDistinctSlots_data()
     }
 }
 
-void TestSorteggio::aScatterGivesExactlyItsDigitInDistinctSlots()
+void tst_Sorteggio::aScatterGivesExactlyItsDigitInDistinctSlots()
 {
     QFETCH(int, digit);
     MersenneRandom random(12345);
@@ -81,7 +81,7 @@ void TestSorteggio::aScatterGivesExactlyItsDigitInDistinctSlots()
     }
 }
 
-void TestSorteggio::aRepeatedSlotIsDrawnAgainForTheSamePicture()
+void tst_Sorteggio::aRepeatedSlotIsDrawnAgainForTheSamePicture()
 {
     ScriptedRandom random;
     // 2, then 2 again (discarded), 5, then 2 and 5 again (both discarded), 7; 4 is never reached.
@@ -92,7 +92,7 @@ void TestSorteggio::aRepeatedSlotIsDrawnAgainForTheSamePicture()
     QCOMPARE(random.script.size(), size_t(1));
 }
 
-void TestSorteggio::everySlotComesUpOverManyScatters()
+void tst_Sorteggio::everySlotComesUpOverManyScatters()
 {
     MersenneRandom random(99);
     std::array<int, 9> seen{};
@@ -107,7 +107,7 @@ void TestSorteggio::everySlotComesUpOverManyScatters()
     }
 }
 
-void TestSorteggio::theColumnOrderDrawCoversOneToSixAtTheEdgesOfR()
+void tst_Sorteggio::theColumnOrderDrawCoversOneToSixAtTheEdgesOfR()
 {
     ScriptedRandom random;
     random.script = {0.0f, unitFloatFromBits(0xFFFFFFFFu), 0.5f, 1.0f / 6.0f};
@@ -117,7 +117,7 @@ void TestSorteggio::theColumnOrderDrawCoversOneToSixAtTheEdgesOfR()
     QCOMPARE(drawColumnOrder(random), 2);
 }
 
-void TestSorteggio::theSixColumnOrdersComeUpAboutEquallyOften()
+void tst_Sorteggio::theSixColumnOrdersComeUpAboutEquallyOften()
 {
     MersenneRandom random(2024);
     std::array<int, 7> seen{};
@@ -134,7 +134,7 @@ void TestSorteggio::theSixColumnOrdersComeUpAboutEquallyOften()
     }
 }
 
-void TestSorteggio::eachColumnOrderPlacesEveryColumnOnceAtTheRightMarkers_data()
+void tst_Sorteggio::eachColumnOrderPlacesEveryColumnOnceAtTheRightMarkers_data()
 {
     QTest::addColumn<int>("k");
     QTest::addColumn<QString>("places");
@@ -146,7 +146,7 @@ void TestSorteggio::eachColumnOrderPlacesEveryColumnOnceAtTheRightMarkers_data()
     QTest::newRow("6") << 6 << "u h da";
 }
 
-void TestSorteggio::eachColumnOrderPlacesEveryColumnOnceAtTheRightMarkers()
+void tst_Sorteggio::eachColumnOrderPlacesEveryColumnOnceAtTheRightMarkers()
 {
     QFETCH(int, k);
     QFETCH(QString, places);
@@ -162,7 +162,7 @@ void TestSorteggio::eachColumnOrderPlacesEveryColumnOnceAtTheRightMarkers()
     QCOMPARE(seen.join(QLatin1Char(' ')), places);
 }
 
-void TestSorteggio::theSixOrdersAreSixDifferentArrangements()
+void tst_Sorteggio::theSixOrdersAreSixDifferentArrangements()
 {
     std::set<std::vector<Posto>> arrangements;
     for (int k = 1; k <= 6; ++k) {
@@ -175,7 +175,7 @@ void TestSorteggio::theSixOrdersAreSixDifferentArrangements()
     QCOMPARE(int(arrangements.size()), 6);
 }
 
-void TestSorteggio::rNeverReachesOne()
+void tst_Sorteggio::rNeverReachesOne()
 {
     // The largest value the generator can give is the largest float below 1.
     const float top = unitFloatFromBits(0xFFFFFFFFu);
@@ -194,7 +194,7 @@ void TestSorteggio::rNeverReachesOne()
     }
 }
 
-void TestSorteggio::theSameSeedGivesTheSameDrawsAndTheSameClockReadingTheSameReseed()
+void tst_Sorteggio::theSameSeedGivesTheSameDrawsAndTheSameClockReadingTheSameReseed()
 {
     MersenneRandom a;
     MersenneRandom b;
@@ -217,5 +217,5 @@ void TestSorteggio::theSameSeedGivesTheSameDrawsAndTheSameClockReadingTheSameRes
     QVERIFY(fromA != fromB);
 }
 
-QTEST_APPLESS_MAIN(TestSorteggio)
+QTEST_APPLESS_MAIN(tst_Sorteggio)
 #include "tst_sorteggio.moc"

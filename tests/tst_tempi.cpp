@@ -6,7 +6,7 @@
 
 using namespace bexalo;
 
-class TestTempi : public QObject {
+class tst_Tempi : public QObject {
     Q_OBJECT
 private slots:
     void theSecondsAreTheFloorOfTheDifference_data();
@@ -17,7 +17,7 @@ private slots:
     void aLabelShowsTheCapOnceTheValueReachesIt();
 };
 
-void TestTempi::theSecondsAreTheFloorOfTheDifference_data()
+void tst_Tempi::theSecondsAreTheFloorOfTheDifference_data()
 {
     QTest::addColumn<float>("start");
     QTest::addColumn<float>("answer");
@@ -31,7 +31,7 @@ void TestTempi::theSecondsAreTheFloorOfTheDifference_data()
     QTest::newRow("a long one over midnight") << 86000.0f << 400.0f << 800.0f;
 }
 
-void TestTempi::theSecondsAreTheFloorOfTheDifference()
+void tst_Tempi::theSecondsAreTheFloorOfTheDifference()
 {
     QFETCH(float, start);
     QFETCH(float, answer);
@@ -40,7 +40,7 @@ void TestTempi::theSecondsAreTheFloorOfTheDifference()
     QVERIFY(secondiTrascorsi(start, answer) >= 0.0f);
 }
 
-void TestTempi::aTimeIsWrittenWithALeadingSpaceOrAMinusSign_data()
+void tst_Tempi::aTimeIsWrittenWithALeadingSpaceOrAMinusSign_data()
 {
     QTest::addColumn<float>("seconds");
     QTest::addColumn<QString>("text");
@@ -53,14 +53,14 @@ void TestTempi::aTimeIsWrittenWithALeadingSpaceOrAMinusSign_data()
     QTest::newRow("minus three") << -3.0f << "-3";
 }
 
-void TestTempi::aTimeIsWrittenWithALeadingSpaceOrAMinusSign()
+void tst_Tempi::aTimeIsWrittenWithALeadingSpaceOrAMinusSign()
 {
     QFETCH(float, seconds);
     QFETCH(QString, text);
     QCOMPARE(testoTempo(seconds), text);
 }
 
-void TestTempi::aLabelShowsTheCapOnceTheValueReachesIt_data()
+void tst_Tempi::aLabelShowsTheCapOnceTheValueReachesIt_data()
 {
     QTest::addColumn<float>("seconds");
     QTest::addColumn<float>("cap");
@@ -75,7 +75,7 @@ void TestTempi::aLabelShowsTheCapOnceTheValueReachesIt_data()
     QTest::newRow("total 1500") << 1500.0f << kMassimoTotale << "999";
 }
 
-void TestTempi::aLabelShowsTheCapOnceTheValueReachesIt()
+void tst_Tempi::aLabelShowsTheCapOnceTheValueReachesIt()
 {
     QFETCH(float, seconds);
     QFETCH(float, cap);
@@ -83,5 +83,5 @@ void TestTempi::aLabelShowsTheCapOnceTheValueReachesIt()
     QCOMPARE(testoEtichetta(seconds, testoTempo(seconds), cap), shown);
 }
 
-QTEST_APPLESS_MAIN(TestTempi)
+QTEST_APPLESS_MAIN(tst_Tempi)
 #include "tst_tempi.moc"

@@ -6,14 +6,14 @@
 
 using namespace bexalo;
 
-class TestVerdetto : public QObject {
+class tst_Verdetto : public QObject {
     Q_OBJECT
 private slots:
     void exactlyThePlacesThatDifferAreWrong_data();
     void exactlyThePlacesThatDifferAreWrong();
 };
 
-void TestVerdetto::exactlyThePlacesThatDifferAreWrong_data()
+void tst_Verdetto::exactlyThePlacesThatDifferAreWrong_data()
 {
     QTest::addColumn<QList<int>>("target");  // h, da, u
     QTest::addColumn<QList<int>>("answer");  // h, da, u
@@ -27,7 +27,7 @@ void TestVerdetto::exactlyThePlacesThatDifferAreWrong_data()
     QTest::newRow("every place") << QList{1, 2, 3} << QList{3, 2, 1} << QList{true, false, true};
 }
 
-void TestVerdetto::exactlyThePlacesThatDifferAreWrong()
+void tst_Verdetto::exactlyThePlacesThatDifferAreWrong()
 {
     QFETCH(QList<int>, target);
     QFETCH(QList<int>, answer);
@@ -46,5 +46,5 @@ void TestVerdetto::exactlyThePlacesThatDifferAreWrong()
     QCOMPARE(v.esatto(), !wrong.contains(true));
 }
 
-QTEST_APPLESS_MAIN(TestVerdetto)
+QTEST_APPLESS_MAIN(tst_Verdetto)
 #include "tst_verdetto.moc"
