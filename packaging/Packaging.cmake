@@ -8,6 +8,10 @@ include(GNUInstallDirs)
 set(BEXALO_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(BEXALO_ICON_DIR ${CMAKE_BINARY_DIR}/icons)
 set(BEXALO_APP_ID org.bexalo.bexalo)
+# Who answers for the package: the Maintainer of the .deb, the contact of its copyright file
+# and the signature of its changelog. A distributor sets their own.
+set(BEXALO_MAINTAINER "The bexalo developers <bexalo@users.noreply.invalid>" CACHE STRING
+    "Name and e-mail address of the package's maintainer")
 
 # The icon files are drawn at build time by the code that draws the window icon, each size
 # on its own, so the installed icons and the program's icon cannot drift apart.
@@ -68,9 +72,12 @@ else()
         COMMENT "Drawing the program icon for the hicolor theme")
     add_custom_target(bexalo_icons ALL DEPENDS ${BEXALO_HICOLOR_PNGS})
 
-    # The program's own folder holds the real executable and the sound; bin/bexalo is a
-    # relative link to it, which Qt resolves when it reports the program's folder.
-    set(BEXALO_PROGRAM_DIR lib/bexalo)
+    # The program's own folder holds the real executable, the sound module and the sound;
+    # bin/bexalo is a relative link to it, which Qt resolves when it reports the program's
+    # folder. The folder is in libexec, not lib: CPack adds maintainer scripts that run
+    # ldconfig for any shared object under /usr/lib, and the sound module is no library
+    # anything links against.
+    set(BEXALO_PROGRAM_DIR ${CMAKE_INSTALL_LIBEXECDIR}/bexalo)
     file(RELATIVE_PATH BEXALO_LINK_TARGET /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${BEXALO_PROGRAM_DIR}/bexalo)
     set(BEXALO_LINK ${CMAKE_BINARY_DIR}/packaging/bin/bexalo)
     file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging/bin)
@@ -83,6 +90,24 @@ else()
     install(FILES ${BEXALO_PACKAGING_DIR}/bexalo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${BEXALO_PACKAGING_DIR}/${BEXALO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     install(DIRECTORY ${BEXALO_ICON_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+
+    # What Debian wants beside every package: the copyright file (machine-readable), the
+    # changelog and the manual page, these two compressed as dh_compress would (gzip -9n:
+    # no file name, no time stamp, so the same input gives the same bytes).
+    find_program(BEXALO_GZIP gzip REQUIRED)
+    set(BEXALO_DOC_BUILD ${CMAKE_BINARY_DIR}/packaging/doc)
+    configure_file(${BEXALO_PACKAGING_DIR}/copyright ${BEXALO_DOC_BUILD}/copyright @ONLY)
+    configure_file(${BEXALO_PACKAGING_DIR}/changelog ${BEXALO_DOC_BUILD}/changelog @ONLY)
+    configure_file(${BEXALO_PACKAGING_DIR}/bexalo.6 ${BEXALO_DOC_BUILD}/bexalo.6 COPYONLY)
+    add_custom_command(OUTPUT ${BEXALO_DOC_BUILD}/changelog.gz ${BEXALO_DOC_BUILD}/bexalo.6.gz
+        COMMAND ${BEXALO_GZIP} -9nkf ${BEXALO_DOC_BUILD}/changelog ${BEXALO_DOC_BUILD}/bexalo.6
+        DEPENDS ${BEXALO_DOC_BUILD}/changelog ${BEXALO_DOC_BUILD}/bexalo.6
+        VERBATIM)
+    add_custom_target(bexalo_docs ALL DEPENDS ${BEXALO_DOC_BUILD}/changelog.gz ${BEXALO_DOC_BUILD}/bexalo.6.gz)
+    set(BEXALO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/bexalo)
+    install(FILES ${BEXALO_DOC_BUILD}/copyright ${BEXALO_DOC_BUILD}/changelog.gz DESTINATION ${BEXALO_DOC_DIR})
+    # The program is Italian only, and so is its manual page, in the default place.
+    install(FILES ${BEXALO_DOC_BUILD}/bexalo.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
     set(CPACK_GENERATOR DEB)
 endif()
 
@@ -96,12 +121,17 @@ endif()
 
 set(CPACK_PACKAGE_NAME bexalo)
 set(CPACK_PACKAGE_VENDOR bexalo)
-set(CPACK_PACKAGE_CONTACT "bexalo developers")
+set(CPACK_PACKAGE_CONTACT "${BEXALO_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BEXALO_MAINTAINER}")
+# Free software under the GNU GPL, version 3 or later; installers that show a licence show it.
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "place value with the school abacus, for primary-school pupils")
+# Lines of the long description stay under 80 characters, as Debian's tools show them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "An exercise program in Italian: the pupil builds a number shown as pictures on the abacus, or\
- a number shown on the abacus as pictures of units, tens and hundreds, has it checked, and gets\
- help after a wrong answer.")
+    "An exercise program in Italian: the pupil builds a number shown as pictures
+on the abacus, or a number shown on the abacus as pictures of units, tens and
+hundreds, has it checked, and gets help after a wrong answer.
+Free software under the GNU GPL, version 3 or later.")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -11,7 +11,7 @@ bexalo_packages=(
     gstreamer1.0-plugins-base
     fonts-liberation2
     xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
-    dpkg-dev desktop-file-utils appstream
+    dpkg-dev desktop-file-utils appstream lintian
 )
 
 bexalo_install_packages() {

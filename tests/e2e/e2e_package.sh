@@ -25,11 +25,35 @@ for dep in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 qt6-qpa-plugi
     grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || e2e_fail "Depends lacks $dep: $depends"
 done
 
+# Debian's own checker: no error and no warning (informational notes are allowed), and no
+# maintainer scripts at all, since the package needs none.
+lintian --fail-on error,warning "$deb" >"$work/lintian.txt" 2>&1 \
+    || e2e_fail "lintian: $(grep -E '^[EW]: ' "$work/lintian.txt" || cat "$work/lintian.txt")"
+grep -E '^[EW]: ' "$work/lintian.txt" && e2e_fail "lintian reports the lines above"
+scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -vxE '\./|\./control|\./md5sums' || true)
+[ -z "$scripts" ] || e2e_fail "the package carries maintainer scripts: $scripts"
+summary=$(dpkg-deb -f "$deb" Description | head -n1)
+[ ${#summary} -lt 80 ] || e2e_fail "the description's first line has ${#summary} characters"
+[ "$(dpkg-deb -f "$deb" Maintainer)" = "$(sed -n 's/^BEXALO_MAINTAINER:STRING=//p' "$build/CMakeCache.txt")" ] \
+    || e2e_fail "the Maintainer field is not BEXALO_MAINTAINER: $(dpkg-deb -f "$deb" Maintainer)"
+
 root="$work/root"
 dpkg -x "$deb" "$root"
 
+# The licence, the changelog of this version and the Italian manual page.
+doc="$root/usr/share/doc/bexalo"
+grep -qxF 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright" \
+    || e2e_fail "no machine-readable copyright file"
+grep -qxF 'License: GPL-3+' "$doc/copyright" || e2e_fail "the copyright file does not name GPL-3+"
+changelog_version=$(zcat "$doc/changelog.gz" | head -n1 | sed -n 's/^bexalo (\([^)]*\)).*/\1/p')
+[ "$changelog_version" = "$(dpkg-deb -f "$deb" Version)" ] \
+    || e2e_fail "the changelog's latest entry is '$changelog_version', not the package version"
+manpage="$root/usr/share/man/man6/bexalo.6.gz"
+[ -f "$manpage" ] || e2e_fail "no manual page bexalo.6.gz"
+zcat "$manpage" | grep -q '^\.SH OPZIONI' || e2e_fail "the manual page is not the Italian one"
+
 # The real program and its sound side by side; bin/bexalo a relative link to the program.
-program_dir="$root/usr/lib/bexalo"
+program_dir="$root/usr/libexec/bexalo"
 program="$program_dir/bexalo"
 [ -f "$program" ] && [ ! -L "$program" ] && [ -x "$program" ] || e2e_fail "no executable at $program"
 [ "$(head -c 4 "$program" | od -An -c | tr -d ' ')" = '177ELF' ] || e2e_fail "$program is not an ELF program"
@@ -51,7 +75,10 @@ done
 metainfos=("$root"/usr/share/metainfo/*.metainfo.xml)
 [ ${#metainfos[@]} -eq 1 ] && [ -f "${metainfos[0]}" ] || e2e_fail "expected one metainfo file"
 metainfo=${metainfos[0]}
-out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || e2e_fail "appstreamcli validate: $out"
+# Not a single issue of any kind, pedantic ones included.
+out=$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1) || e2e_fail "appstreamcli validate: $out"
+grep -qE '^[EWIP]: ' <<<"$out" && e2e_fail "appstreamcli validate --pedantic: $out"
+grep -qF '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" || e2e_fail "metainfo names no licence"
 grep -qF '<launchable type="desktop-id">bexalo.desktop</launchable>' "$metainfo" \
     || e2e_fail "metainfo does not launch bexalo.desktop"
 release=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n1 | cut -d'"' -f2)
