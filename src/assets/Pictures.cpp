@@ -2,7 +2,6 @@
 // row), filled at device resolution so that higher pixel ratios stay crisp.
 #include "assets/Pictures.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 #include <QPixmap>
 
@@ -189,33 +188,16 @@ QImage drawNamedPicture(const char *name, qreal devicePixelRatio)
     qFatal("no picture named %s", name);
 }
 
-namespace {
-
-// Every window shows the same icon, and all six sizes together take some 350 KB: they are
-// drawn once and shared, and let go when the application ends (pixmaps must not outlive it).
-QIcon *g_programIcon = nullptr;
-
-void forgetProgramIcon()
-{
-    delete g_programIcon;
-    g_programIcon = nullptr;
-}
-
-} // namespace
-
+// Drawn once, by main.cpp, for the application: every window inherits it from there.
 QIcon programIcon()
 {
-    if (!g_programIcon) {
-        auto *icon = new QIcon;
-        for (int side : {16, 32, 48, 64, 128, 256}) {
-            QImage image = blankImage(QSize(side, side), 1.0, 0x00000000);
-            fillTriangle(image);
-            icon->addPixmap(QPixmap::fromImage(image));
-        }
-        g_programIcon = icon;
-        qAddPostRoutine(forgetProgramIcon);
+    QIcon icon;
+    for (int side : {16, 32, 48, 64, 128, 256}) {
+        QImage image = blankImage(QSize(side, side), 1.0, 0x00000000);
+        fillTriangle(image);
+        icon.addPixmap(QPixmap::fromImage(image));
     }
-    return *g_programIcon;
+    return icon;
 }
 
 } // namespace bexalo
