@@ -172,21 +172,40 @@ void TestExerciseWindow::theFirstExerciseShowsTheColumnsInTheirDesignOrder()
 
 void TestExerciseWindow::everyNextExerciseCountsOnAndStartsClean_data()
 {
-    addWindowAndLevelRows();
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("livello");
+    QTest::addColumn<bool>("rightBefore"); // each exercise left right rather than wrong
+    for (const char *w : {kFrm1, kFrm2}) {
+        for (int l : {1, 2}) {
+            QTest::addRow("%s level %d, after wrong answers", w, l) << QString::fromLatin1(w) << l << false;
+            QTest::addRow("%s level %d, after right answers", w, l) << QString::fromLatin1(w) << l << true;
+        }
+    }
 }
 
 void TestExerciseWindow::everyNextExerciseCountsOnAndStartsClean()
 {
     QFETCH(QString, window);
     QFETCH(int, livello);
+    QFETCH(bool, rightBefore);
     ExerciseRig rig;
     ExerciseWindow *w = rig.open(window, livello);
     for (int n = 2; n <= 4; ++n) {
-        // Leave the previous exercise wrong, with red pairs and an answer on show.
-        const Esercizio before = w->esercizio();
-        QVERIFY(R::press(w, "CmdContaUp", before.cifraU == 1 ? 2 : 1));
-        QVERIFY(R::press(w, "CmdVerifica"));
-        QVERIFY(R::press(w, "Cmdsi"));
+        if (rightBefore) {
+            // Leave the previous exercise right: "CORRETTO" and the digits on show.
+            QVERIFY(R::answerRight(w));
+            QVERIFY(R::press(w, "CmdVerifica"));
+            if (window == QLatin1String(kFrm1)) {
+                QVERIFY(R::shown(w, "Label8"));
+                QVERIFY(!R::caption(w, "Label7").isEmpty());
+            }
+        } else {
+            // Leave the previous exercise wrong, with red pairs and an answer on show.
+            const Esercizio before = w->esercizio();
+            QVERIFY(R::press(w, "CmdContaUp", before.cifraU == 1 ? 2 : 1));
+            QVERIFY(R::press(w, "CmdVerifica"));
+            QVERIFY(R::press(w, "Cmdsi"));
+        }
         rig.clock.now += 10.0f;
         QVERIFY(R::press(w, "CmdOperazione"));
 
@@ -211,7 +230,8 @@ void TestExerciseWindow::everyNextExerciseCountsOnAndStartsClean()
             }
         }
         // The statistics keep what the last verification showed.
-        QCOMPARE(R::caption(w, "lblRisErrate"), QString::number(n - 1));
+        QCOMPARE(R::caption(w, rightBefore ? "lblRisEsatte" : "lblRisErrate"), QString::number(n - 1));
+        QCOMPARE(R::caption(w, rightBefore ? "lblRisErrate" : "lblRisEsatte"), QString());
         QString why;
         QVERIFY2(targetOnShow(w, &why), qPrintable(why));
         QVERIFY2(answerOnShow(w, &why), qPrintable(why));
