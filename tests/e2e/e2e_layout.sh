@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Windows in proportion at any size, and the start window's curtains: closed right after the
-# start, open about a second later, closed again for good by a later resize.
+# start, open about a second later, and open for good: a later maximise or restore lays the
+# window out and leaves its options usable.
 source "$(dirname "$0")/lib.sh"
 
 client_size() { # window id -> "width height" of its client area
@@ -35,14 +36,39 @@ x=$(( 571 * width / 792 )); y=$(( 374 * height / 574 ))
 e2e_has_colour op1-maximised 0000FF $(( 221 * width / 792 )) $(( 527 * height / 574 )) 60 60 \
     || e2e_fail "the exercise number is not where the statistics frame went"
 
-# The start window resized after its curtains have opened: they close again and stay closed.
+# The start window maximised after its curtains have opened: laid out for the new size, with
+# the curtains still open and every option on screen where the layout put it.
+options_on_screen() { # shot width height
+    local name x y
+    for name in "Option1_0 131 291" "Option1_1 131 385" "Option2_0 378 289" "Option2_1 378 384" "Option3_0 627 282"; do
+        read -r name x y <<<"$name"
+        x=$(( x * $2 / 794 )); y=$(( y * $3 / 554 ))
+        e2e_has_colour "$1" FFE0C0 $(( x - 30 )) $(( y - 4 )) 60 8 || e2e_has_colour "$1" FFC080 $(( x - 30 )) $(( y - 4 )) 60 8 \
+            || e2e_fail "$name is not on screen at ($x, $y) in $1 ($2 x $3)"
+    done
+    [ "$(e2e_pixel "$1" 10 $(( $3 / 2 )))" = "#FFC0FF" ] || e2e_fail "the left curtain closed again in $1"
+    [ "$(e2e_pixel "$1" $(( $2 - 10 )) $(( $3 / 2 )))" = "#FFC0FF" ] || e2e_fail "the right curtain closed again in $1"
+}
 e2e_activate "$start"
+read -r design_width design_height <<<"$(client_size "$start")"
 wmctrl -i -r "$start" -b add,maximized_vert,maximized_horz
 sleep 1.5
 e2e_shot_window start-maximised "$start"
 read -r width height <<<"$(client_size "$start")"
-[ "$(e2e_pixel start-maximised 10 $(( height / 2 )))" = "#FF80FF" ] || e2e_fail "the curtains did not close again"
-[ "$(e2e_pixel start-maximised $(( width - 10 )) $(( height / 2 )))" = "#FF80FF" ] || e2e_fail "the right curtain is not closed"
+[ "$width" -gt 900 ] && [ "$height" -gt 700 ] || e2e_fail "the start window did not grow ($width x $height)"
+options_on_screen start-maximised "$width" "$height"
+
+# Restored: the options are back at their design places, and the mouse still chooses.
+wmctrl -i -r "$start" -b remove,maximized_vert,maximized_horz
+sleep 1.5
+e2e_shot_window start-restored "$start"
+read -r width height <<<"$(client_size "$start")"
+[ "$width" -eq "$design_width" ] && [ "$height" -eq "$design_height" ] || e2e_fail "the start window did not come back to $design_width x $design_height ($width x $height)"
+options_on_screen start-restored "$width" "$height"
+e2e_click "$start" 131 385   # "Dall'abaco al grafico"
+e2e_click "$start" 378 289   # "da    u"
+e2e_click "$start" 627 282   # "Vai"
+e2e_wait_window "DALL'ABACO ALLA RAPPRESENTAZIONE" >/dev/null
 
 kill "$E2E_APP_PID"
 echo "e2e_layout: passed"
