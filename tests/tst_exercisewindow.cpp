@@ -1,5 +1,6 @@
 // Both exercise windows from opening to the next exercise: the load state, the target on show,
 // the "+" and "-" presses, the column orders, and each window keeping its own exercise.
+#include "BeadRuns.h"
 #include "ExerciseRig.h"
 
 #include "controls/Twips.h"
@@ -82,6 +83,8 @@ private slots:
     void theNextExerciseShowsTheDrawnColumnOrder();
     void aResizedWindowKeepsTheColumnsBelowTheLevelLine_data();
     void aResizedWindowKeepsTheColumnsBelowTheLevelLine();
+    void stackedBeadsCanBeCountedAtAnySize_data();
+    void stackedBeadsCanBeCountedAtAnySize();
     void thePressesMoveTheCountsAndTheTwoBigButtons_data();
     void thePressesMoveTheCountsAndTheTwoBigButtons();
     void whatThePupilSeesMatchesTheCountsAfterAnyPresses_data();
@@ -302,6 +305,50 @@ void TestExerciseWindow::aResizedWindowKeepsTheColumnsBelowTheLevelLine()
         QCOMPARE(R::control(w, column)->top(), 1920);
         QVERIFY(R::control(w, column)->top() >= R::control(w, "Label9")->top() + R::control(w, "Label9")->height());
     }
+}
+
+void TestExerciseWindow::stackedBeadsCanBeCountedAtAnySize_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<int>("place"); // Posto
+    QTest::addColumn<int>("shown");
+    for (const char *w : {kFrm1, kFrm2}) {
+        const int cap = QLatin1String(w) == QLatin1String(kFrm1) ? 10 : 9;
+        for (const char *size : {"design", "maximised", "twice the design", "two thirds of the design"}) {
+            for (Posto p : kAllPlaces) {
+                for (int n : {2, 3, cap}) {
+                    QTest::addRow("%s %s, %s, %d beads", w, size, names(p).beads, n)
+                        << QString::fromLatin1(w) << QString::fromLatin1(size) << int(p) << n;
+                }
+            }
+        }
+    }
+}
+
+void TestExerciseWindow::stackedBeadsCanBeCountedAtAnySize()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, size);
+    QFETCH(int, place);
+    QFETCH(int, shown);
+    ExerciseRig rig;
+    ExerciseWindow *w = rig.open(window, 2);
+    const QSize design = w->size();
+    if (size == QLatin1String("maximised")) {
+        w->showMaximized();
+        QTRY_VERIFY(w->isMaximized() && w->size() != design);
+    } else if (size == QLatin1String("twice the design")) {
+        w->resize(design * 2);
+    } else if (size == QLatin1String("two thirds of the design")) {
+        w->resize(design * 2 / 3);
+    }
+    const char *beads = kPlaces[place].beads;
+    for (int i = 1; i <= 10; ++i) {
+        R::control(w, beads, i)->setShown(i <= shown);
+    }
+    const QRgb colour = R::control(w, beads, 1)->backColor();
+    QCOMPARE(beadRuns(*w, beads, colour), shown);
 }
 
 void TestExerciseWindow::thePressesMoveTheCountsAndTheTwoBigButtons_data()
