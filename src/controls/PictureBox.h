@@ -15,7 +15,6 @@ public:
     PictureBox(const ControlSpec &design, QWidget *parent);
 
     Dock dock() const { return m_dock; }
-    bool hasEdge() const { return m_edge; }
     // Width in twips. A negative width is refused: nothing changes and false comes back.
     bool setWidthTwips(float width);
     void move(float left, float top, float width, float height) override;
