@@ -384,6 +384,8 @@ void TestFrmInizio::onlyASelectedOptionLooksPressedAfterAnyKeys_data()
     // then moves the focus on.
     QTest::newRow("stale direction lock, Space")
         << QStringList{"tap Return", "tap Return", "click Option3_1", "tap Space"} << "Option1_1";
+    QTest::newRow("Enter on direction and level, 2 and Enter on Reimposta, Space")
+        << QStringList{"tap Return", "tap Return", "tap 2", "tap Return", "tap Space"} << "Option1_1";
     QTest::newRow("stale direction lock, Space twice")
         << QStringList{"tap Return", "tap Return", "click Option3_1", "tap Space", "tap Space"} << "Option1_0";
     // "1" on the level leaves the level group locked.
