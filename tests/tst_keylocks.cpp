@@ -204,5 +204,5 @@ void TestKeyLocks::releaseClearsOnlyItsOwnGroup()
     QVERIFY(locks.bloccoKeyDown3 && locks.bloccoKeyPress3);
 }
 
-QTEST_APPLESS_MAIN(TestKeyLocks)
+QTEST_MAIN(TestKeyLocks)
 #include "tst_keylocks.moc"
