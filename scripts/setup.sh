@@ -11,6 +11,7 @@ bexalo_packages=(
     gstreamer1.0-plugins-base
     fonts-liberation2
     xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
+    dbus-x11 dbus-daemon dbus-bin at-spi2-core
     dpkg-dev desktop-file-utils appstream lintian
 )
 

@@ -8,12 +8,14 @@
 #include "platform/DisplayCheck.h"
 #include "platform/LazySound.h"
 #include "platform/Random.h"
+#include "platform/SessionBus.h"
 #include "start/FrmInizio.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    bexalo::keepFromLaunchingASessionBus();
     bexalo::guardDisplayStartup();
     QApplication app(argc, argv);
     bexalo::endDisplayStartupGuard();

@@ -239,7 +239,15 @@ protected:
     // A press and a release on the same spot; whatever lies on top there gets them.
     void click(Form *form, Control *c, Qt::MouseButton button)
     {
+        // The press may close the window or end the program, and the control goes with it:
+        // nothing of it may be touched afterwards unless it is still there.
+        const QString name = controlName(c);
+        const QPointer<QWidget> widget = c->widget();
         press(form, c, button);
+        if (!widget || !openWindows(false).contains(form)) {
+            note(QStringLiteral("      (release on %1 skipped: its window has closed)").arg(name));
+            return;
+        }
         release(form, c, button);
     }
 

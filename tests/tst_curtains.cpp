@@ -2,6 +2,7 @@
 // real window, whose timer is stepped by hand (the event loop never runs between ticks, so the
 // 10 ms timer cannot add ticks of its own).
 #include "controls/Forms.h"
+#include "controls/Frame.h"
 #include "controls/PictureBox.h"
 #include "controls/Timer.h"
 #include "controls/Twips.h"
@@ -33,7 +34,8 @@ private slots:
     void theCurtainsOpenCompletelyTickByTick_data();
     void theCurtainsOpenCompletelyTickByTick();
     void aResizeWhileOpeningClosesThemAndTheTimerOpensThemAgain();
-    void aResizeAfterTheTimerStoppedLeavesThemClosed();
+    void aResizeAfterTheCurtainsOpenedLeavesThemOpen_data();
+    void aResizeAfterTheCurtainsOpenedLeavesThemOpen();
 
 private:
     // Loads and shows the start window with this client width in pixels.
@@ -215,22 +217,59 @@ void tst_Curtains::aResizeWhileOpeningClosesThemAndTheTimerOpensThemAgain()
     QCOMPARE(leftWidth(), 0);
 }
 
-void tst_Curtains::aResizeAfterTheTimerStoppedLeavesThemClosed()
+void tst_Curtains::aResizeAfterTheCurtainsOpenedLeavesThemOpen_data()
 {
+    QTest::addColumn<QString>("change");
+
+    QTest::newRow("grown and shrunk back") << "resize";
+    QTest::newRow("maximised and restored") << "maximise";
+    QTest::newRow("minimised and restored") << "minimise";
+}
+
+void tst_Curtains::aResizeAfterTheCurtainsOpenedLeavesThemOpen()
+{
+    QFETCH(QString, change);
+
     openWindow();
-    const int closed = leftWidth();
     QVERIFY(tickUntilOpen() > 0);
     QCOMPARE(leftWidth(), 0);
 
-    m_window->resize(m_window->width() + 1, m_window->height());
-    m_window->resize(m_window->width() - 1, m_window->height());
-    QCOMPARE(leftWidth(), closed);
-    QCOMPARE(rightWidth(), closed);
-    QVERIFY(!m_timer->isTimerEnabled());
+    // After each step of the change the window is laid out and the curtains stay open.
+    auto stillOpen = [this](const char *when) {
+        if (leftWidth() != 0 || rightWidth() != 0 || m_timer->isTimerEnabled()) {
+            qWarning("%s: curtains %d and %d, timer %d", when, leftWidth(), rightWidth(),
+                     int(m_timer->isTimerEnabled()));
+            return false;
+        }
+        return m_right->QWidget::x() == m_window->width() && m_left->QWidget::height() == m_window->height();
+    };
+    auto *frame = m_window->get<Frame>("Frame1");
+    const QRect designFrame = frame->QWidget::geometry();
+    if (change == QLatin1String("resize")) {
+        m_window->resize(1000, 700);
+        QVERIFY(stillOpen("grown"));
+        // Laid out for the new size: the frame grew with the window.
+        QVERIFY(frame->QWidget::width() > designFrame.width());
+        m_window->resize(794, 554);
+    } else if (change == QLatin1String("maximise")) {
+        const QSize before = m_window->size();
+        m_window->showMaximized();
+        QTRY_VERIFY(m_window->isMaximized() && m_window->size() != before);
+        QVERIFY(stillOpen("maximised"));
+        m_window->showNormal();
+        QTRY_COMPARE(m_window->size(), before);
+    } else {
+        m_window->showMinimized();
+        QTRY_VERIFY(m_window->isMinimized());
+        QVERIFY(stillOpen("minimised"));
+        m_window->showNormal();
+        QTRY_VERIFY(!m_window->isMinimized());
+    }
+    QVERIFY(stillOpen("restored"));
+    QTRY_COMPARE(frame->QWidget::geometry(), designFrame);
     // Nothing starts the timer again, however long the window waits.
     QTest::qWait(50);
-    QCOMPARE(leftWidth(), closed);
-    QVERIFY(!m_timer->isTimerEnabled());
+    QVERIFY(stillOpen("later"));
 }
 
 QTEST_MAIN(tst_Curtains)

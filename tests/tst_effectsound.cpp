@@ -1,7 +1,9 @@
-// The real success sound: it finds positivo.wav beside the built program and loads it, and a
-// missing or broken file stays silent without raising anything or holding up the caller.
+// The real success sound: it finds positivo.wav beside the built program and loads it, a
+// missing or broken file stays silent without raising anything or holding up the caller, and a
+// file put right or replaced while the program runs is heard at the next play.
 #include "platform/EffectSound.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,6 +43,8 @@ private slots:
     void aBadFilePlaysNothingAndRaisesNothing_data();
     void aBadFilePlaysNothingAndRaisesNothing();
     void playingAgainWhilePlayingRestartsWithoutError();
+    void aFilePutRightOrReplacedIsHeardAtTheNextPlay_data();
+    void aFilePutRightOrReplacedIsHeardAtTheNextPlay();
 };
 
 void tst_EffectSound::theChimeBesideTheProgramLoadsAndIsReady()
@@ -99,6 +103,60 @@ void tst_EffectSound::playingAgainWhilePlayingRestartsWithoutError()
     QTRY_VERIFY_WITH_TIMEOUT(sound.isReady() || sound.hasFailed(), 10000);
     sound.play(path);
     QVERIFY(sound.isReady());
+}
+
+void tst_EffectSound::aFilePutRightOrReplacedIsHeardAtTheNextPlay_data()
+{
+    const QString chime = qEnvironmentVariable("BEXALO_PROGRAM_DIR") + QStringLiteral("/positivo.wav");
+    QFile file(chime);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray good = file.readAll();
+    const QByteArray broken = QByteArray("this is not a sound file at all\n").repeated(20);
+
+    QTest::addColumn<QByteArray>("first");  // empty: no file
+    QTest::addColumn<QByteArray>("second"); // what the teacher puts there before the next play
+    QTest::addColumn<bool>("heard");
+    QTest::newRow("missing, then put back") << QByteArray() << good << true;
+    QTest::newRow("broken, then put right") << broken << good << true;
+    QTest::newRow("good, then broken") << good << broken << false;
+    QTest::newRow("good, then taken away") << good << QByteArray() << false;
+    QTest::newRow("good, then replaced by a shorter good one") << good << wavBytes(2205, 2205) << true;
+}
+
+void tst_EffectSound::aFilePutRightOrReplacedIsHeardAtTheNextPlay()
+{
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, second);
+    QFETCH(bool, heard);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("positivo.wav"));
+    auto put = [&path](const QByteArray &content) {
+        QFile::remove(path);
+        if (content.isEmpty()) {
+            return true;
+        }
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+    };
+
+    EffectSound sound;
+    QVERIFY(put(first));
+    sound.play(path);
+    QTRY_VERIFY_WITH_TIMEOUT(sound.isPlaying() || sound.hasFailed(), 10000);
+    QCOMPARE(sound.isPlaying(), first.startsWith("RIFF"));
+
+    QVERIFY(put(second));
+    QSignalSpy loaded(&sound, &EffectSound::statusChanged);
+    QElapsedTimer clock;
+    clock.start();
+    sound.play(path);
+    // The handler is not held up, whatever the file.
+    QVERIFY(clock.elapsed() < 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(sound.isPlaying() || sound.hasFailed(), 10000);
+    QCOMPARE(sound.isPlaying(), heard);
+    QCOMPARE(sound.hasFailed(), !heard);
+    // What plays is the file as it is now, read again, not what was decoded before.
+    QCOMPARE(!loaded.isEmpty(), heard);
 }
 
 QTEST_MAIN(tst_EffectSound)

@@ -281,10 +281,22 @@ void tst_ExerciseCycle::theThirdRefusalBringsTheMessageAndTheRightAnswer()
         QVERIFY(R::press(w, "Cmdno"));
     }
     QVERIFY(answerWrong(w));
-    ModalCloser closer;
+    // What the pupil sees behind the message while it is up.
+    QString verdictMeanwhile;
+    bool nextMeanwhile = true;
+    bool answerAreaEmptyMeanwhile = false;
+    ModalCloser closer([&] {
+        verdictMeanwhile = R::caption(w, "LblEsito");
+        nextMeanwhile = R::shown(w, "CmdOperazione");
+        answerAreaEmptyMeanwhile = pupilAnswerEmpty(w);
+    });
     QVERIFY(R::press(w, "Cmdno"));
 
     QCOMPARE(closer.closed, 1);
+    // "Errato" stays until the message is closed; only then come the answer and "A V A N T I".
+    QCOMPARE(verdictMeanwhile, QStringLiteral("Errato"));
+    QVERIFY(!nextMeanwhile);
+    QVERIFY(answerAreaEmptyMeanwhile);
     QCOMPARE(closer.title, QStringLiteral("Attenzione"));
     QCOMPARE(closer.text, kMessage);
     QCOMPARE(closer.icon, QMessageBox::Information);

@@ -1,5 +1,6 @@
 // Both exercise windows from opening to the next exercise: the load state, the target on show,
 // the "+" and "-" presses, the column orders, and each window keeping its own exercise.
+#include "BeadRuns.h"
 #include "ExerciseRig.h"
 
 #include "controls/Twips.h"
@@ -82,6 +83,8 @@ private slots:
     void theNextExerciseShowsTheDrawnColumnOrder();
     void aResizedWindowKeepsTheColumnsBelowTheLevelLine_data();
     void aResizedWindowKeepsTheColumnsBelowTheLevelLine();
+    void stackedBeadsCanBeCountedAtAnySize_data();
+    void stackedBeadsCanBeCountedAtAnySize();
     void thePressesMoveTheCountsAndTheTwoBigButtons_data();
     void thePressesMoveTheCountsAndTheTwoBigButtons();
     void whatThePupilSeesMatchesTheCountsAfterAnyPresses_data();
@@ -172,21 +175,40 @@ void tst_ExerciseWindow::theFirstExerciseShowsTheColumnsInTheirDesignOrder()
 
 void tst_ExerciseWindow::everyNextExerciseCountsOnAndStartsClean_data()
 {
-    addWindowAndLevelRows();
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("livello");
+    QTest::addColumn<bool>("rightBefore"); // each exercise left right rather than wrong
+    for (const char *w : {kFrm1, kFrm2}) {
+        for (int l : {1, 2}) {
+            QTest::addRow("%s level %d, after wrong answers", w, l) << QString::fromLatin1(w) << l << false;
+            QTest::addRow("%s level %d, after right answers", w, l) << QString::fromLatin1(w) << l << true;
+        }
+    }
 }
 
 void tst_ExerciseWindow::everyNextExerciseCountsOnAndStartsClean()
 {
     QFETCH(QString, window);
     QFETCH(int, livello);
+    QFETCH(bool, rightBefore);
     ExerciseRig rig;
     ExerciseWindow *w = rig.open(window, livello);
     for (int n = 2; n <= 4; ++n) {
-        // Leave the previous exercise wrong, with red pairs and an answer on show.
-        const Esercizio before = w->esercizio();
-        QVERIFY(R::press(w, "CmdContaUp", before.cifraU == 1 ? 2 : 1));
-        QVERIFY(R::press(w, "CmdVerifica"));
-        QVERIFY(R::press(w, "Cmdsi"));
+        if (rightBefore) {
+            // Leave the previous exercise right: "CORRETTO" and the digits on show.
+            QVERIFY(R::answerRight(w));
+            QVERIFY(R::press(w, "CmdVerifica"));
+            if (window == QLatin1String(kFrm1)) {
+                QVERIFY(R::shown(w, "Label8"));
+                QVERIFY(!R::caption(w, "Label7").isEmpty());
+            }
+        } else {
+            // Leave the previous exercise wrong, with red pairs and an answer on show.
+            const Esercizio before = w->esercizio();
+            QVERIFY(R::press(w, "CmdContaUp", before.cifraU == 1 ? 2 : 1));
+            QVERIFY(R::press(w, "CmdVerifica"));
+            QVERIFY(R::press(w, "Cmdsi"));
+        }
         rig.clock.now += 10.0f;
         QVERIFY(R::press(w, "CmdOperazione"));
 
@@ -211,7 +233,8 @@ void tst_ExerciseWindow::everyNextExerciseCountsOnAndStartsClean()
             }
         }
         // The statistics keep what the last verification showed.
-        QCOMPARE(R::caption(w, "lblRisErrate"), QString::number(n - 1));
+        QCOMPARE(R::caption(w, rightBefore ? "lblRisEsatte" : "lblRisErrate"), QString::number(n - 1));
+        QCOMPARE(R::caption(w, rightBefore ? "lblRisErrate" : "lblRisEsatte"), QString());
         QString why;
         QVERIFY2(targetOnShow(w, &why), qPrintable(why));
         QVERIFY2(answerOnShow(w, &why), qPrintable(why));
@@ -282,6 +305,50 @@ void tst_ExerciseWindow::aResizedWindowKeepsTheColumnsBelowTheLevelLine()
         QCOMPARE(R::control(w, column)->top(), 1920);
         QVERIFY(R::control(w, column)->top() >= R::control(w, "Label9")->top() + R::control(w, "Label9")->height());
     }
+}
+
+void tst_ExerciseWindow::stackedBeadsCanBeCountedAtAnySize_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<int>("place"); // Posto
+    QTest::addColumn<int>("shown");
+    for (const char *w : {kFrm1, kFrm2}) {
+        const int cap = QLatin1String(w) == QLatin1String(kFrm1) ? 10 : 9;
+        for (const char *size : {"design", "maximised", "twice the design", "two thirds of the design"}) {
+            for (Posto p : kAllPlaces) {
+                for (int n : {2, 3, cap}) {
+                    QTest::addRow("%s %s, %s, %d beads", w, size, names(p).beads, n)
+                        << QString::fromLatin1(w) << QString::fromLatin1(size) << int(p) << n;
+                }
+            }
+        }
+    }
+}
+
+void tst_ExerciseWindow::stackedBeadsCanBeCountedAtAnySize()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, size);
+    QFETCH(int, place);
+    QFETCH(int, shown);
+    ExerciseRig rig;
+    ExerciseWindow *w = rig.open(window, 2);
+    const QSize design = w->size();
+    if (size == QLatin1String("maximised")) {
+        w->showMaximized();
+        QTRY_VERIFY(w->isMaximized() && w->size() != design);
+    } else if (size == QLatin1String("twice the design")) {
+        w->resize(design * 2);
+    } else if (size == QLatin1String("two thirds of the design")) {
+        w->resize(design * 2 / 3);
+    }
+    const char *beads = kPlaces[place].beads;
+    for (int i = 1; i <= 10; ++i) {
+        R::control(w, beads, i)->setShown(i <= shown);
+    }
+    const QRgb colour = R::control(w, beads, 1)->backColor();
+    QCOMPARE(beadRuns(*w, beads, colour), shown);
 }
 
 void tst_ExerciseWindow::thePressesMoveTheCountsAndTheTwoBigButtons_data()

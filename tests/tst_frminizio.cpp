@@ -75,6 +75,8 @@ private slots:
     void eachStepMovesTheFramesAndTheFocus_data();
     void eachStepMovesTheFramesAndTheFocus();
     void theFocusColourFollowsTheFocusAndNoOptionStaysPressed();
+    void onlyASelectedOptionLooksPressedAfterAnyKeys_data();
+    void onlyASelectedOptionLooksPressedAfterAnyKeys();
     void aHeldEnterOnTheDirectionChoosesOnce_data();
     void aHeldEnterOnTheDirectionChoosesOnce();
     void aHeldTwoOnTheLevelChoosesOnceAndTheActionsIgnoreItsRepeats_data();
@@ -237,8 +239,8 @@ void tst_FrmInizio::press(OptionButton *option, Qt::MouseButton button)
     QTest::mouseRelease(option, button);
 }
 
-// "click Option1_0", "right Option2_1", "tap 2", "start" (the pupil goes back to the start
-// window).
+// "click Option1_0", "right Option2_1", "tap 2", "press Return" (a key whose release lands
+// elsewhere, e.g. in the window it opened), "start" (the pupil goes back to the start window).
 void tst_FrmInizio::runSteps(const QStringList &steps)
 {
     for (const QString &step : steps) {
@@ -250,6 +252,8 @@ void tst_FrmInizio::runSteps(const QStringList &steps)
             press(option(what), Qt::RightButton);
         } else if (verb == QLatin1String("tap")) {
             tap(what);
+        } else if (verb == QLatin1String("press")) {
+            sendKey(what, true);
         } else if (verb == QLatin1String("start")) {
             QVERIFY(activateStart());
         } else {
@@ -368,6 +372,65 @@ void tst_FrmInizio::theFocusColourFollowsTheFocusAndNoOptionStaysPressed()
     const int focused = std::count_if(all.begin(), all.end(),
                                       [](const OptionButton *o) { return o->backColor() == kFocusColour; });
     QCOMPARE(focused, 1);
+}
+
+void tst_FrmInizio::onlyASelectedOptionLooksPressedAfterAnyKeys_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("focus");
+
+    // Enter on the direction leaves the direction group's key-down lock set (its release is
+    // on the level), and "Reimposta" by mouse does not clear it: Space there goes to the button,
+    // then moves the focus on.
+    QTest::newRow("stale direction lock, Space")
+        << QStringList{"tap Return", "tap Return", "click Option3_1", "tap Space"} << "Option1_1";
+    QTest::newRow("Enter on direction and level, 2 and Enter on Reimposta, Space")
+        << QStringList{"tap Return", "tap Return", "tap 2", "tap Return", "tap Space"} << "Option1_1";
+    QTest::newRow("stale direction lock, Space twice")
+        << QStringList{"tap Return", "tap Return", "click Option3_1", "tap Space", "tap Space"} << "Option1_0";
+    // "1" on the level leaves the level group locked.
+    QTest::newRow("stale level lock, Space")
+        << QStringList{"click Option1_0", "tap 1", "click Option3_1", "click Option1_1", "tap Space"}
+        << "Option2_1";
+    // Enter on "Vai" is let go in the exercise window it opened: the action group stays locked.
+    QTest::newRow("stale action lock after Vai, Space")
+        << QStringList{"tap Return", "tap Return", "press Return", "start", "click Option1_0", "click Option2_0",
+                       "tap Space"}
+        << "Option3_1";
+    QTest::newRow("stale action lock after Vai, Space round the group")
+        << QStringList{"tap Return", "tap Return", "press Return", "start", "click Option1_0", "click Option2_1",
+                       "tap Space", "tap Space", "tap Space"}
+        << "Option3_0";
+    QTest::newRow("held Space, then the next option")
+        << QStringList{"click Option1_0", "click Option2_0", "press Space", "tap 2"} << "Option3_1";
+    QTest::newRow("keys and clicks mixed")
+        << QStringList{"tap 1", "tap Space", "tap Return", "right Option2_1", "tap 3", "tap Space", "tap 2"}
+        << "Option3_1";
+}
+
+void tst_FrmInizio::onlyASelectedOptionLooksPressedAfterAnyKeys()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, focus);
+
+    auto nonePressedButSelected = [this](const QString &after) {
+        const QList<OptionButton *> all = m_window->findChildren<OptionButton *>();
+        for (const OptionButton *o : all) {
+            if (o->looksPressed() && !o->value()) {
+                qWarning("after '%s': %s looks pressed", qPrintable(after), qPrintable(o->objectName()));
+                return false;
+            }
+        }
+        return all.size() == 7;
+    };
+    for (const QString &step : steps) {
+        runSteps({step});
+        QVERIFY(nonePressedButSelected(step));
+    }
+    // Once any key held back has been let go.
+    QTest::qWait(50);
+    QVERIFY(nonePressedButSelected(QStringLiteral("the end")));
+    QCOMPARE(focusName(), focus);
 }
 
 void tst_FrmInizio::aHeldEnterOnTheDirectionChoosesOnce_data()

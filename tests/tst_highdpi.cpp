@@ -1,5 +1,6 @@
 // On a screen twice as dense (scale factor 2) the windows keep their logical geometry, and
 // the pictures and the icon are drawn at the screen's own resolution rather than doubled.
+#include "BeadRuns.h"
 #include "assets/Pictures.h"
 #include "controls/Control.h"
 #include "controls/Form.h"
@@ -18,6 +19,8 @@ private slots:
     void theScreenIsTwiceAsDense();
     void windowsKeepTheirLogicalGeometry_data();
     void windowsKeepTheirLogicalGeometry();
+    void stackedBeadsCanBeCounted_data();
+    void stackedBeadsCanBeCounted();
     void picturesAreDrawnAtTheScreenResolution_data();
     void picturesAreDrawnAtTheScreenResolution();
     void theIconIsDrawnForTheDenserScreen();
@@ -54,6 +57,31 @@ void tst_HighDpi::windowsKeepTheirLogicalGeometry()
         QVERIFY2(std::abs(c->left() - row.left) < 15 && std::abs(c->width() - row.width) < 15,
                  qPrintable(c->displayName()));
     }
+}
+
+void tst_HighDpi::stackedBeadsCanBeCounted_data()
+{
+    QTest::addColumn<const FormSpec *>("design");
+    QTest::addColumn<QString>("beads");
+    for (const char *beads : {"Picture21", "Picture11", "Picture1"}) {
+        QTest::addRow("frmOperativo1 %s", beads) << &frmOperativo1Spec() << QString::fromLatin1(beads);
+        QTest::addRow("FrmOperativo2 %s", beads) << &frmOperativo2Spec() << QString::fromLatin1(beads);
+    }
+}
+
+void tst_HighDpi::stackedBeadsCanBeCounted()
+{
+    QFETCH(const FormSpec *, design);
+    QFETCH(QString, beads);
+    Form form(*design);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QByteArray name = beads.toLatin1();
+    for (int i = 1; i <= 3; ++i) {
+        form.control(beads, i)->setShown(true);
+    }
+    const QRgb colour = form.control(beads, 1)->backColor();
+    QCOMPARE(test::beadRuns(form, name.constData(), colour), 3);
 }
 
 void tst_HighDpi::picturesAreDrawnAtTheScreenResolution_data()

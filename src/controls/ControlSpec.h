@@ -41,7 +41,7 @@ struct ControlSpec {
     int tabIndex = -1;
     bool visible = true;
     bool enabled = true;
-    Border border = Border::KindDefault; // frames default to a single line, labels to none
+    Border border = Border::KindDefault; // frames and picture boxes default to a border, labels to none
     bool transparent = false;   // labels: draw no background
     Align align = Align::Left;  // labels
     const char *toolTip = "";   // hint text while the pointer rests on the control

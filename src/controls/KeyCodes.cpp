@@ -1,10 +1,68 @@
 #include "controls/KeyCodes.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 namespace bexalo {
 
+namespace {
+
+constexpr int kNoCode = 255;
+
+// The code of a digit key from the platform's own report of the key, or kNoCode.
+int digitFromNativeKey(const QKeyEvent &event, NativeKeys native)
+{
+    switch (native) {
+    case NativeKeys::Xkb: {
+        // XKB key codes of the main row's "1" to "9" and "0", the same on every layout.
+        const quint32 code = event.nativeScanCode();
+        if (code >= 10 && code <= 18) {
+            return Key::Digit1 + int(code - 10);
+        }
+        return code == 19 ? 48 : kNoCode; // "0"
+    }
+    case NativeKeys::Windows: {
+        // The virtual key of a digit is its own whatever the Shift state: 0x30 to 0x39, and
+        // 0x60 to 0x69 on the keypad.
+        const quint32 vk = event.nativeVirtualKey();
+        return (vk >= 0x30 && vk <= 0x39) || (vk >= 0x60 && vk <= 0x69) ? int(vk) : kNoCode;
+    }
+    case NativeKeys::None:
+        break;
+    }
+    return kNoCode;
+}
+
+int codeOfQtKey(const QKeyEvent &event);
+
+} // namespace
+
+NativeKeys nativeKeysOf(const QString &platformName)
+{
+    if (platformName == QLatin1String("xcb") || platformName.startsWith(QLatin1String("wayland"))) {
+        return NativeKeys::Xkb;
+    }
+    if (platformName == QLatin1String("windows")) {
+        return NativeKeys::Windows;
+    }
+    return NativeKeys::None;
+}
+
+int virtualKeyCode(const QKeyEvent &event, NativeKeys native)
+{
+    const int code = codeOfQtKey(event);
+    // A shifted digit reaches Qt as its symbol ("!", "@", "£"...), which has no code of its own.
+    return code == kNoCode ? digitFromNativeKey(event, native) : code;
+}
+
 int virtualKeyCode(const QKeyEvent &event)
+{
+    return virtualKeyCode(event, nativeKeysOf(QGuiApplication::platformName()));
+}
+
+namespace {
+
+int codeOfQtKey(const QKeyEvent &event)
 {
     const int key = event.key();
     const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
@@ -45,9 +103,11 @@ int virtualKeyCode(const QKeyEvent &event)
     case Qt::Key_Period: return keypad ? 110 : 190;
     default:
         // Every other key still has a code of its own, just none that a handler acts on.
-        return 255;
+        return kNoCode;
     }
 }
+
+} // namespace
 
 int characterCode(const QKeyEvent &event)
 {

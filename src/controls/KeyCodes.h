@@ -3,6 +3,7 @@
 #pragma once
 
 class QKeyEvent;
+class QString;
 
 namespace bexalo {
 
@@ -15,6 +16,15 @@ inline constexpr int Digit2 = 50;
 inline constexpr int Digit3 = 51;
 } // namespace Key
 
+// What the platform's key events carry besides Qt's key, telling which key was pressed
+// whatever the Shift state: the XKB key code (X11, Wayland), the Windows virtual key, or
+// nothing usable.
+enum class NativeKeys { None, Xkb, Windows };
+NativeKeys nativeKeysOf(const QString &platformName);
+
+// The key's own code, not the shifted symbol's: Shift+"1" is still 49 (Qt reports it as "!").
+int virtualKeyCode(const QKeyEvent &event, NativeKeys native);
+// The same on the platform the program runs on.
 int virtualKeyCode(const QKeyEvent &event);
 int characterCode(const QKeyEvent &event);
 int shiftState(const QKeyEvent &event);

@@ -57,7 +57,7 @@ void OptionButton::nextCheckState()
 
 void OptionButton::paintEvent(QPaintEvent *)
 {
-    paintButtonFace(*this, isChecked() || isDown());
+    paintButtonFace(*this, looksPressed());
 }
 
 void OptionButton::keyPressEvent(QKeyEvent *event)
@@ -82,20 +82,22 @@ void OptionButton::keyPressEvent(QKeyEvent *event)
             return;
         }
     }
-    int ascii = characterCode(*event);
-    if (ascii != 0 && onKeyPress) {
-        onKeyPress(index(), ascii);
+    // A key the handler discarded has no effect at all; one it left alone gets the button's
+    // own treatment at once, before the character it types, as a key-down is handled before
+    // its character. So a Space that presses the button down is let go again when the
+    // key-press handler then moves the focus on, and no option is left drawn pressed.
+    if (keyCode == 0) {
+        event->accept();
+    } else {
+        QAbstractButton::keyPressEvent(event);
         if (!self) {
             return;
         }
     }
-    // A key the handler discarded has no effect at all; one it left alone gets the button's
-    // own treatment.
-    if (keyCode == 0) {
-        event->accept();
-        return;
+    int ascii = characterCode(*event);
+    if (ascii != 0 && onKeyPress) {
+        onKeyPress(index(), ascii);
     }
-    QAbstractButton::keyPressEvent(event);
 }
 
 void OptionButton::keyReleaseEvent(QKeyEvent *event)

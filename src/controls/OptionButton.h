@@ -33,6 +33,8 @@ public:
     // The selected (pressed) state.
     bool value() const { return isChecked(); }
     void setValue(bool selected) { setChecked(selected); }
+    // Drawn pressed: selected, or held down by a key or the mouse right now.
+    bool looksPressed() const { return isChecked() || isDown(); }
 
     QString caption() const override { return text(); }
     void setCaption(const QString &caption) override { setText(caption); }

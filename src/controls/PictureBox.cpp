@@ -3,11 +3,13 @@
 #include "controls/Twips.h"
 
 #include <QEvent>
+#include <QPainter>
+#include <qdrawutil.h>
 
 namespace bexalo {
 
 PictureBox::PictureBox(const ControlSpec &design, QWidget *parent)
-    : QWidget(parent), Control(design, this), m_dock(design.dock)
+    : QWidget(parent), Control(design, this), m_dock(design.dock), m_edge(design.border != Border::None)
 {
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
@@ -48,6 +50,23 @@ void PictureBox::applyDock(int widthPixels)
     }
     const int x = m_dock == Dock::Left ? 0 : parent->width() - widthPixels;
     setGeometry(x, 0, widthPixels, parent->height());
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    if (!m_edge) {
+        return;
+    }
+    // The sunken edge of a classic picture panel, two pixels inside the control's own area, so
+    // that panels stacked against each other (the beads on a rod) are told apart. The colours
+    // are the classic 3D ones, whatever the desktop's style.
+    QPalette edge = palette();
+    edge.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
+    edge.setColor(QPalette::Light, QColor(0xFF, 0xFF, 0xFF));
+    edge.setColor(QPalette::Shadow, QColor(0x00, 0x00, 0x00));
+    edge.setColor(QPalette::Midlight, QColor(0xC0, 0xC0, 0xC0));
+    QPainter p(this);
+    qDrawWinPanel(&p, rect(), edge, true);
 }
 
 bool PictureBox::eventFilter(QObject *watched, QEvent *event)

@@ -1,5 +1,6 @@
-// A plain panel in its BackColor. Docked to the left or right edge of its window it always
-// spans the full client height against that edge, and only its width is free.
+// A plain panel in its BackColor, framed by the classic sunken edge unless its row asks for no
+// border. Docked to the left or right edge of its window it always spans the full client
+// height against that edge, and only its width is free.
 #pragma once
 
 #include "controls/Control.h"
@@ -20,11 +21,13 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void applyDock(int widthPixels);
 
     Dock m_dock;
+    bool m_edge;
 };
 
 } // namespace bexalo

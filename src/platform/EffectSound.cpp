@@ -2,6 +2,7 @@
 
 #include "platform/WavCheck.h"
 
+#include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -11,23 +12,38 @@ EffectSound::EffectSound(QObject *parent) : QObject(parent) {}
 
 EffectSound::~EffectSound() = default;
 
+EffectSound::FileStamp EffectSound::stampOf(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return {};
+    }
+    return {true, info.size(), info.lastModified()};
+}
+
 bool EffectSound::ensureSource(const QString &path)
 {
-    if (path != m_path) {
-        m_path = path;
-        m_refused = !isPlayableWavFile(path);
+    // A look at the file's size and time is cheap; only a file that has changed since the
+    // last play is checked and loaded again.
+    const FileStamp stamp = stampOf(path);
+    if (path == m_path && stamp == m_stamp) {
+        return !m_refused;
     }
+    m_path = path;
+    m_stamp = stamp;
+    m_refused = !stamp.exists || !isPlayableWavFile(path);
     if (m_refused) {
+        // The sound of the file as it was goes too: a bad file is silent.
+        m_effect.reset();
         return false;
     }
-    const QUrl url = QUrl::fromLocalFile(path);
-    if (!m_effect) {
-        m_effect = std::make_unique<QSoundEffect>();
-        connect(m_effect.get(), &QSoundEffect::statusChanged, this, &EffectSound::statusChanged);
-    }
-    if (m_effect->source() != url) {
-        m_effect->setSource(url);
-    }
+    // Qt Multimedia keeps what it decoded under the file's address, good or bad: each version
+    // of the file gets an address of its own, so the new one is read rather than the old.
+    QUrl url = QUrl::fromLocalFile(path);
+    url.setFragment(QString::number(++m_version));
+    m_effect = std::make_unique<QSoundEffect>();
+    connect(m_effect.get(), &QSoundEffect::statusChanged, this, &EffectSound::statusChanged);
+    m_effect->setSource(url);
     return true;
 }
 
@@ -49,6 +65,11 @@ void EffectSound::play(const QString &path)
 bool EffectSound::isReady() const
 {
     return m_effect && m_effect->status() == QSoundEffect::Ready;
+}
+
+bool EffectSound::isPlaying() const
+{
+    return m_effect && m_effect->isPlaying();
 }
 
 bool EffectSound::hasFailed() const

@@ -1,9 +1,12 @@
 // The real success sound: Qt Multimedia's QSoundEffect, which decodes and plays in the
-// background. Created on first use so that start-up does not wait for the audio system.
+// background. Created on first use so that start-up does not wait for the audio system. The
+// file is looked at again on every play, so one put right or replaced while the program runs
+// is heard at the next right answer.
 #pragma once
 
 #include "platform/Sound.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <memory>
 
@@ -22,6 +25,8 @@ public:
     void preload(const QString &path);
     // Whether the file has been decoded and is ready to play.
     bool isReady() const;
+    // Whether the sound is being played right now.
+    bool isPlaying() const;
     // Whether loading the file failed (missing or unplayable).
     bool hasFailed() const;
 
@@ -31,8 +36,19 @@ signals:
 private:
     bool ensureSource(const QString &path);
 
+    // What tells one version of the file from another without reading it.
+    struct FileStamp {
+        bool exists = false;
+        qint64 size = -1;
+        QDateTime modified;
+        bool operator==(const FileStamp &) const = default;
+    };
+    static FileStamp stampOf(const QString &path);
+
     std::unique_ptr<QSoundEffect> m_effect;
     QString m_path;
+    FileStamp m_stamp;
+    int m_version = 0;
     bool m_refused = false;
 };
 

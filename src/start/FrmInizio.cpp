@@ -73,6 +73,14 @@ void FrmInizio::Form_Load()
 void FrmInizio::Form_Resize()
 {
     Resize::apply(*this, m_geometrie);
+    // The pass gives the curtains their closed width again. Nothing would open them a second
+    // time, and a pupil who maximises or restores the window would face a blank window for
+    // good: once they have opened, they stay open. While they are still opening the timer goes
+    // on from the new width.
+    if (!timerTendine->isTimerEnabled()) {
+        Picture1->setWidthTwips(0.0f);
+        Picture2->setWidthTwips(0.0f);
+    }
 }
 
 void FrmInizio::Form_Unload()

@@ -14,9 +14,9 @@ constexpr FontSpec kOptionFont{"Arial", 14.25f, true};
 
 const ControlSpec kControls[] = {
     {.name = "Picture1", .kind = K::PictureBox, .left = 0, .top = 0, .width = 120, .height = 8310,
-     .backColor = kCurtain, .tabIndex = 5, .dock = Dock::Left},
+     .backColor = kCurtain, .tabIndex = 5, .border = Border::None, .dock = Dock::Left},
     {.name = "Picture2", .kind = K::PictureBox, .left = 11685, .top = 0, .width = 228, .height = 8310,
-     .backColor = kCurtain, .tabIndex = 6, .dock = Dock::Right},
+     .backColor = kCurtain, .tabIndex = 6, .border = Border::None, .dock = Dock::Right},
     {.name = "timerTendine", .kind = K::Timer, .enabled = false, .interval = 10},
 
     {.name = "frmTitolo", .kind = K::Frame, .left = 90, .top = 120, .width = 11550, .height = 1965,

@@ -37,6 +37,13 @@ read_beads_op2() {
     echo "$h $da $u"
 }
 
+# The beads on one rod of FrmOperativo2 as a pupil counts them: the separate runs of the bead
+# colour along a line beside the rod, from the top of the abacus to the lowest bead.
+bead_runs_op2() { # shot bead-left colour
+    convert "$E2E_ARTIFACTS/$1.png" -crop "1x$(e2e_px 4950)+$(e2e_px $((8505 + $2 + 60)))+$(e2e_px 435)" +repage txt:- \
+        | awk -v c="#$3" 'NR == 1 { next } { here = (toupper($3) == c) } here && !was { n++ } { was = here } END { print n + 0 }'
+}
+
 press() { # window x y times
     local i
     for i in $(seq 1 "$4"); do
@@ -94,6 +101,11 @@ e2e_wait_colour op2-exercise "$op2" yes FFFF00 581 390 20 20 "FrmOperativo2 was 
 read -r h da u <<<"$(read_beads_op2 op2-exercise)"
 echo "FrmOperativo2 shows $h hundreds, $da tens and $u units"
 [ "$h" -ge 1 ] && [ "$da" -ge 1 ] && [ "$u" -ge 1 ] || e2e_fail "FrmOperativo2 digits run 1 to 9"
+for rod in "$h 180 0000C0 hundreds" "$da 720 FF0000 tens" "$u 1290 80FFFF units"; do
+    read -r n left colour place <<<"$rod"
+    runs=$(bead_runs_op2 op2-exercise "$left" "$colour")
+    [ "$runs" -eq "$n" ] || e2e_fail "$n $place beads on screen, but they can be told apart as $runs"
+done
 press "$op2" 591 400 "$h"
 press "$op2" 633 400 "$da"
 press "$op2" 675 400 "$u"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Windows in proportion at any size, and the start window's curtains: closed right after the
-# start, open about a second later, closed again for good by a later resize.
+# start, open about a second later, and open for good: a later maximise or restore lays the
+# window out and leaves its options usable.
 source "$(dirname "$0")/lib.sh"
 
 client_size() { # window id -> "width height" of its client area
@@ -39,13 +40,42 @@ e2e_wait_pixel op1-maximised "$op1" "$x" "$y" "#FFFF00" "the abacus band is not 
 e2e_has_colour op1-maximised 0000FF $(( 221 * width / 792 )) $(( 527 * height / 574 )) 60 60 \
     || e2e_fail "the exercise number is not where the statistics frame went"
 
-# The start window resized after its curtains have opened: they close again and stay closed.
+# The start window maximised after its curtains have opened: laid out for the new size, with
+# the curtains still open and every option on screen where the layout put it.
+options_on_screen() { # shot width height: every option where the layout puts it, curtains open
+    local name x y
+    for name in "Option1_0 131 291" "Option1_1 131 385" "Option2_0 378 289" "Option2_1 378 384" "Option3_0 627 282"; do
+        read -r name x y <<<"$name"
+        x=$(( x * $2 / 794 )); y=$(( y * $3 / 554 ))
+        e2e_has_colour "$1" FFE0C0 $(( x - 30 )) $(( y - 4 )) 60 8 || e2e_has_colour "$1" FFC080 $(( x - 30 )) $(( y - 4 )) 60 8 \
+            || return 1
+    done
+    [ "$(e2e_pixel "$1" 10 $(( $3 / 2 )))" = "#FFC0FF" ] && [ "$(e2e_pixel "$1" $(( $2 - 10 )) $(( $3 / 2 )))" = "#FFC0FF" ]
+}
+shot_shows_options() { # shot window
+    local width height
+    read -r width height <<<"$(client_size "$2")"
+    e2e_shot_window "$1" "$2" && options_on_screen "$1" "$width" "$height"
+}
+design_size() { # window id: back at the design size
+    [ "$(client_size "$1")" = "$design_width $design_height" ]
+}
 e2e_activate "$start"
+read -r design_width design_height <<<"$(client_size "$start")"
 wmctrl -i -r "$start" -b add,maximized_vert,maximized_horz
 e2e_wait_for "the start window did not grow past 900 x 700 when maximised" grown "$start"
-read -r width height <<<"$(client_size "$start")"
-e2e_wait_pixel start-maximised "$start" 10 $(( height / 2 )) "#FF80FF" "the curtains did not close again"
-[ "$(e2e_pixel start-maximised $(( width - 10 )) $(( height / 2 )))" = "#FF80FF" ] || e2e_fail "the right curtain is not closed"
+e2e_wait_for "maximised, the options are not all on screen or a curtain closed again" \
+    shot_shows_options start-maximised "$start"
+
+# Restored: the options are back at their design places, and the mouse still chooses.
+wmctrl -i -r "$start" -b remove,maximized_vert,maximized_horz
+e2e_wait_for "the start window did not come back to $design_width x $design_height" design_size "$start"
+e2e_wait_for "restored, the options are not all on screen or a curtain closed again" \
+    shot_shows_options start-restored "$start"
+e2e_click "$start" 131 385   # "Dall'abaco al grafico"
+e2e_click "$start" 378 289   # "da    u"
+e2e_click "$start" 627 282   # "Vai"
+e2e_wait_window "DALL'ABACO ALLA RAPPRESENTAZIONE" >/dev/null
 
 kill "$E2E_APP_PID"
 echo "e2e_layout: passed"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A pupil starts bexalo, chooses "Dall'abaco al grafico", level "da    u" and "Vai" with the
-# keyboard, sees the exercise window, then clicks "Esci": the program ends cleanly.
+# keyboard (Shift held down), sees the exercise window, then clicks "Esci": the program ends cleanly.
 source "$(dirname "$0")/lib.sh"
 
 e2e_start_x
@@ -10,8 +10,9 @@ e2e_wait_curtains_open "$start"
 e2e_shot_window start-window "$start"
 
 # Focus starts on "Dall'abaco al grafico": "2" keeps it there, Enter chooses it; "1" then
-# chooses the level "da    u" and Enter on "Vai" opens the window.
-e2e_keys 2 Return 1 Return
+# chooses the level "da    u" and Enter on "Vai" opens the window. Every key with Shift held
+# down, which changes the symbol ("@", "!") but not the key.
+e2e_keys shift+2 shift+Return shift+1 shift+Return
 e2e_wait_window "DALL'ABACO ALLA RAPPRESENTAZIONE" >/dev/null
 e2e_shot after-vai
 

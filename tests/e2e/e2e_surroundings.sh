@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # bexalo in bad or unusual surroundings: no display at all, a display that cannot be reached,
-# a session that must leave the user's folders untouched, and two copies running at once.
+# a session that must leave the user's folders untouched (with no D-Bus session bus, which
+# must not get launched for us), a desktop session bus with a screen reader listening, and two
+# copies running at once.
 source "$(dirname "$0")/lib.sh"
 
 # No display: one clear line, status 1, no abort.
@@ -39,6 +41,43 @@ mkdir -p "$scratch"/{home,config,cache,data,work}
 )
 written=$(find "$scratch" -mindepth 2 | head -n 20)
 [ -z "$written" ] || e2e_fail "the program wrote into the user's folders: $written"
+
+# A desktop session bus with assistive technologies switched on: the windows are published to
+# them. (The bus's own helpers keep their files in a home of their own.)
+a11y_home=$(mktemp -d)
+read -r bus_address bus_pid <<<"$(HOME="$a11y_home" XDG_CACHE_HOME="$a11y_home/cache" XDG_CONFIG_HOME="$a11y_home/config" \
+    dbus-daemon --session --fork --print-address=1 --print-pid=1 2>/dev/null | paste -sd' ')"
+[ -n "$bus_pid" ] || e2e_fail "no session bus for the accessibility check"
+E2E_PIDS+=("$bus_pid")
+(
+    export DBUS_SESSION_BUS_ADDRESS=$bus_address
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
+        string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null || e2e_fail "no accessibility bus"
+    a11y_bus=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress | tr -d ' ')
+    # "(bus name, object path)" pairs of a GetChildren reply, one "name path" a line.
+    pairs() { awk '/string "/ { s = $0; sub(/^[^"]*"/, "", s); sub(/"$/, "", s); name = s }
+                   /object path "/ { s = $0; sub(/^[^"]*"/, "", s); sub(/"$/, "", s); print name, s }'; }
+    children() { dbus-send --bus="$a11y_bus" --print-reply --dest="$1" "$2" org.a11y.atspi.Accessible.GetChildren | pairs; }
+    # The names of the top-level windows of every application a screen reader can see.
+    published_windows() {
+        children org.a11y.atspi.Registry /org/a11y/atspi/accessible/root | while read -r app path; do
+            children "$app" "$path" | while read -r owner window; do
+                dbus-send --bus="$a11y_bus" --print-reply=literal --dest="$owner" "$window" \
+                    org.freedesktop.DBus.Properties.Get string:org.a11y.atspi.Accessible string:Name
+            done
+        done 2>/dev/null
+    }
+    e2e_start_app
+    e2e_wait_window "ORVENTA" >/dev/null
+    for i in $(seq 1 100); do
+        published_windows | grep -q "ORVENTA" && break
+        sleep 0.1
+    done
+    published_windows | grep -q "ORVENTA" || e2e_fail "the start window is not published to assistive technologies"
+    kill "$E2E_APP_PID"
+    wait "$E2E_APP_PID" 2>/dev/null || true
+)
+kill "$bus_pid" 2>/dev/null || true
 
 # Two copies at once: each has its own windows and ends on its own.
 e2e_start_app
