@@ -9,6 +9,6 @@ int main(int argc, char *argv[])
     QWidget window;
     window.setWindowTitle(QStringLiteral("baseline"));
     window.resize(794, 554);
-    window.show();
+    window.setVisible(true); // as shown, not in a platform's default state (full page in a browser)
     return app.exec();
 }

@@ -6,9 +6,10 @@
 #include "exercise/Modulo1.h"
 #include "platform/Clock.h"
 #include "platform/DisplayCheck.h"
-#include "platform/LazySound.h"
+#include "platform/PlatformSetup.h"
 #include "platform/Random.h"
 #include "platform/SessionBus.h"
+#include "platform/SystemSound.h"
 #include "start/FrmInizio.h"
 
 #include <QApplication>
@@ -21,16 +22,18 @@ int main(int argc, char *argv[])
     bexalo::endDisplayStartupGuard();
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(bexalo::programIcon());
+    bexalo::setUpPlatform(app);
 
     bexalo::SystemClock clock;
     bexalo::MersenneRandom random;
-    bexalo::LazySound sound(QCoreApplication::applicationDirPath());
+    const auto sound = bexalo::makeSystemSound(QCoreApplication::applicationDirPath());
     bexalo::Modulo1 modulo;
     modulo.clock = &clock;
     modulo.random = &random;
-    modulo.sound = &sound;
+    modulo.sound = sound.get();
     modulo.programFolder = QCoreApplication::applicationDirPath();
 
+    QObject::connect(&bexalo::Forms::instance(), &bexalo::Forms::lastUnloaded, &app, &bexalo::programEnded);
     QObject::connect(&bexalo::Forms::instance(), &bexalo::Forms::lastUnloaded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 

@@ -100,7 +100,8 @@ void Form::showModeless()
     if (isMinimized()) {
         setWindowState(windowState() & ~Qt::WindowMinimized);
     }
-    show();
+    // Shown as it is, never in the platform's default state (the browser's is full screen).
+    setVisible(true);
     raise();
     activateWindow();
 }

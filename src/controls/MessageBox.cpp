@@ -1,5 +1,7 @@
 #include "controls/MessageBox.h"
 
+#include "platform/ModalDialog.h"
+
 #include <QMessageBox>
 #include <QPointer>
 
@@ -12,18 +14,25 @@ QString displayLineBreaks(QString text)
     return text;
 }
 
-void showInformation(QWidget *parent, const QString &text, const QString &title)
+void showInformation(QWidget *parent, const QString &text, const QString &title, std::function<void()> afterClose)
 {
-    QMessageBox box(QMessageBox::Information, title, displayLineBreaks(text), QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("messageBox"));
-    box.setTextFormat(Qt::PlainText);
+    auto *box = new QMessageBox(QMessageBox::Information, title, displayLineBreaks(text), QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("messageBox"));
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
     const QPointer<QWidget> asker(parent);
-    box.exec();
-    // The keyboard goes back to the window that asked, also where no window manager hands it
-    // back, so that a pupil without a mouse can go on.
-    if (asker && asker->isVisible()) {
-        asker->activateWindow();
-    }
+    QObject::connect(box, &QDialog::finished, box, [asker, afterClose = std::move(afterClose)] {
+        // The keyboard goes back to the window that asked, also where no window manager hands
+        // it back, so that a pupil without a mouse can go on.
+        if (asker && asker->isVisible()) {
+            asker->activateWindow();
+        }
+        if (afterClose) {
+            afterClose();
+        }
+    });
+    runModal(*box);
 }
 
 } // namespace bexalo

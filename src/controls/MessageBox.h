@@ -1,14 +1,19 @@
-// The modal message box: text, title, an information icon and one OK button. It returns only
-// when the pupil has closed it.
+// The modal message box: text, title, an information icon and one OK button. While it is up
+// nothing else of the program takes input; what follows it runs once it has been closed.
 #pragma once
 
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
 namespace bexalo {
 
-void showInformation(QWidget *parent, const QString &text, const QString &title);
+// Shows the box; `afterClose` runs once the pupil has closed it (from the box's finished
+// signal, wherever the platform lets the caller wait or not).
+void showInformation(QWidget *parent, const QString &text, const QString &title,
+                     std::function<void()> afterClose = {});
 
 // A lone carriage return is the line break of the message texts; Qt breaks lines at '\n'.
 QString displayLineBreaks(QString text);

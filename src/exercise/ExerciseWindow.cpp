@@ -203,14 +203,17 @@ void ExerciseWindow::Cmdno_Click()
         const QString testoAvviso = QStringLiteral("Hai già fatto 3 tentativi. ") + QLatin1Char('\r')
                                     + QStringLiteral("Ora intervengo io. ");
         const QString titoloAvviso = QStringLiteral("Attenzione");
-        // The box runs its own event loop: the window may be closed meanwhile.
+        // The rest follows the box's closing; the window may have been closed meanwhile.
         const QPointer<ExerciseWindow> self(this);
-        showInformation(this, testoAvviso, titoloAvviso);
-        if (!self || !isLoaded()) {
-            return;
-        }
-        m_cmdOperazione->setShown(true);
-        mostraRispostaGiusta();
+        showInformation(this, testoAvviso, titoloAvviso, [self] {
+            if (!self || !self->isLoaded()) {
+                return;
+            }
+            self->m_cmdOperazione->setShown(true);
+            self->mostraRispostaGiusta();
+            self->caption("LblEsito", QString());
+        });
+        return;
     }
     caption("LblEsito", QString());
 }

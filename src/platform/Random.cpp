@@ -1,13 +1,18 @@
 #include "platform/Random.h"
 
-#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace bexalo {
 
 void MersenneRandom::reseed(float clockReading)
 {
-    // Every distinct reading, fraction included, gives its own sequence.
-    m_engine.seed(std::bit_cast<std::uint32_t>(clockReading));
+    // Every distinct reading, fraction included, gives its own sequence. (A copy of the bits
+    // rather than std::bit_cast, which the web build's compiler library lacks.)
+    std::uint32_t bits = 0;
+    static_assert(sizeof bits == sizeof clockReading);
+    std::memcpy(&bits, &clockReading, sizeof bits);
+    m_engine.seed(bits);
 }
 
 } // namespace bexalo

@@ -1,0 +1,26 @@
+# The web build: the program compiled to WebAssembly, with the fonts the windows name built in
+# (Liberation Sans for Arial and MS Sans Serif, Liberation Serif for Times New Roman; they have
+# the same metrics). ./package-web puts the result, the page and the notices into site/.
+qt_add_executable(bexalo src/main.cpp)
+target_link_libraries(bexalo PRIVATE bexalo_core)
+set_target_properties(bexalo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+set(BEXALO_FONT_DIR /usr/share/fonts/truetype/liberation2 CACHE PATH "Where the Liberation fonts are")
+set(BEXALO_WEB_FONTS LiberationSans-Regular.ttf LiberationSans-Bold.ttf LiberationSerif-Regular.ttf
+    LiberationSerif-Bold.ttf)
+list(TRANSFORM BEXALO_WEB_FONTS PREPEND ${BEXALO_FONT_DIR}/)
+qt_add_resources(bexalo webfonts PREFIX /fonts BASE ${BEXALO_FONT_DIR} FILES ${BEXALO_WEB_FONTS})
+
+# Asyncify (nested event loops) would let a modal dialog's exec() wait; the program does not
+# need it, so it is off unless asked for to measure its cost.
+option(BEXALO_WEB_ASYNCIFY "Link with asyncify" OFF)
+if(BEXALO_WEB_ASYNCIFY)
+    target_link_options(bexalo PRIVATE -sASYNCIFY)
+endif()
+
+# The yardstick of the web figures (bench/web-bench.sh): one empty window, built the same way.
+if(BEXALO_BUILD_BENCH)
+    qt_add_executable(bexalo_baseline bench/BaselineWindow.cpp)
+    target_link_libraries(bexalo_baseline PRIVATE Qt6::Widgets)
+    set_target_properties(bexalo_baseline PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+endif()

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# The web part of ./test: builds the site with ./package-web, then plays it in Debian's
+# Chromium, driven through its DevTools protocol by puppeteer-core (pinned in
+# tests/web/package-lock.json), from a plain static server on 127.0.0.1.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/package-web"
+source "$root/scripts/setup.sh"
+bexalo_install_packages chromium
+command -v npm > /dev/null || bexalo_install_packages npm
+
+cd "$root/tests/web"
+# The packages are installed again only when the lock file changes.
+if [ ! -f node_modules/.bexalo-lock ] || ! cmp -s package-lock.json node_modules/.bexalo-lock; then
+    npm ci --no-audit --no-fund --ignore-scripts
+    cp package-lock.json node_modules/.bexalo-lock
+fi
+started=$(date +%s)
+node --test --test-concurrency=1 web.test.mjs
+echo "Browser tests took $(( $(date +%s) - started )) s"

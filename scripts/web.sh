@@ -1,0 +1,102 @@
+# Sourced by ./package-web and scripts/test-web.sh: the steps of the web build.
+set -euo pipefail
+BEXALO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BEXALO_WEB_BUILD=${BEXALO_WEB_BUILD:-$BEXALO_ROOT/build-web}
+BEXALO_WEB_SITE=$BEXALO_WEB_BUILD/site
+# shellcheck source=setup.sh
+source "$BEXALO_ROOT/scripts/setup.sh"
+bexalo_install_packages emscripten nodejs python3 fonts-liberation2 dpkg-dev
+# shellcheck source=webqt.sh
+source "$BEXALO_ROOT/scripts/webqt.sh"
+
+# The program for the web, built with the cached web Qt.
+bexalo_web_program() {
+    bexalo_web_qt
+    local qt=$BEXALO_CROSS_QT
+    if [ ! -f "$BEXALO_WEB_BUILD/program/build.ninja" ]; then
+        "$qt/bin/qt-cmake" -S "$BEXALO_ROOT" -B "$BEXALO_WEB_BUILD/program" -G Ninja \
+            -DCMAKE_BUILD_TYPE=MinSizeRel -DQT_HOST_PATH=/usr \
+            -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake "$@" > "$BEXALO_WEB_BUILD/configure.log" 2>&1 ||
+            { tail -n 40 "$BEXALO_WEB_BUILD/configure.log" >&2; return 1; }
+    fi
+    cmake --build "$BEXALO_WEB_BUILD/program" -j"$(nproc)"
+}
+
+# The icon, drawn by the program's own drawing code: the desktop build's tool when it is there
+# (./test builds it first), else a small host build of just that tool.
+bexalo_web_icon() {
+    local host=$BEXALO_WEB_BUILD/host
+    if [ -x "$BEXALO_BUILD/make_icons" ]; then
+        cmake --build "$BEXALO_BUILD" --target make_icons > /dev/null
+        QT_QPA_PLATFORM=offscreen "$BEXALO_BUILD/make_icons" ico "$1"
+        return
+    fi
+    if [ ! -f "$host/build.ninja" ]; then
+        cmake -S "$BEXALO_ROOT" -B "$host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBEXALO_BUILD_TESTS=OFF > /dev/null
+    fi
+    cmake --build "$host" --target make_icons -j"$(nproc)" > /dev/null
+    QT_QPA_PLATFORM=offscreen "$host/make_icons" ico "$1"
+}
+
+# The notices of what the program carries: Qt and its bundled libraries, the fonts built into
+# Qt's web platform and into bexalo, and emscripten's runtime.
+bexalo_web_notices() {
+    local out=$1 qt_source
+    qt_source=$(bexalo_qt_source)
+    python3 - "$qt_source" "$out" <<'PY'
+import json, os, sys
+source, out = sys.argv[1], sys.argv[2]
+third = os.path.join(source, "src", "3rdparty")
+used = ["zlib", "libpng", "freetype", "harfbuzz-ng", "pcre2", "double-conversion", "easing", "tinycbor",
+        "sha1", "sha3", "md4", "md5", "rfc6234", "blake2", "icc", "pixman", "wasm"]
+parts = ["Licence notices of what bexalo for the web is built from\n"
+         "=========================================================\n\n"
+         "bexalo itself: GNU General Public License version 3 or later (COPYING.txt).\n\n"
+         "Qt 6 (qtbase " + os.path.basename(os.path.dirname(source)).split("-", 1)[1] + ", linked in statically):\n"
+         "GNU Lesser General Public License version 3 (below) or GPL 2/3; Copyright (C) The Qt Company Ltd\n"
+         "and other contributors. Its source: https://download.qt.io/ and Debian's qt6-base source package.\n"]
+for name in used:
+    with open(os.path.join(third, name, "qt_attribution.json"), encoding="utf-8") as f:
+        entries = json.loads(f.read(), strict=False)
+    for e in entries if isinstance(entries, list) else [entries]:
+        parts.append("\n----------------------------------------------------------------------\n")
+        parts.append("%s %s (%s)\n%s\n\n" % (e.get("Name", name), e.get("Version", ""), e.get("License", ""),
+                                            e.get("Copyright", "").strip()))
+        for lic in str(e.get("LicenseFile", "")).split(","):
+            path = os.path.join(third, name, lic.strip())
+            if lic.strip() and os.path.isfile(path):
+                with open(path, encoding="utf-8", errors="replace") as f:
+                    parts.append(f.read().rstrip() + "\n")
+def add(title, path):
+    parts.append("\n----------------------------------------------------------------------\n" + title + "\n\n")
+    with open(path, encoding="utf-8", errors="replace") as f:
+        parts.append(f.read().rstrip() + "\n")
+add("Liberation Sans and Liberation Serif fonts (embedded in bexalo.wasm, unmodified)",
+    "/usr/share/doc/fonts-liberation2/copyright")
+add("Emscripten runtime (libc, libc++, compiler-rt, JavaScript glue)", "/usr/share/doc/emscripten/copyright")
+add("GNU Lesser General Public License version 3 (Qt)", os.path.join(source, "LICENSES", "LGPL-3.0-only.txt"))
+with open(out, "w", encoding="utf-8") as f:
+    f.write("".join(parts))
+PY
+}
+
+# Everything into the site folder.
+bexalo_web_build() {
+    mkdir -p "$BEXALO_WEB_BUILD"
+    bexalo_web_program "$@"
+    local program=$BEXALO_WEB_BUILD/program site=$BEXALO_WEB_SITE
+    rm -rf "$site"
+    mkdir -p "$site"
+    cp "$BEXALO_ROOT/packaging/web/index.html" "$program/bexalo.js" "$program/bexalo.wasm" \
+        "$program/qtloader.js" "$BEXALO_ROOT/src/assets/positivo.wav" "$site/"
+    bexalo_web_icon "$site/favicon.ico"
+    cp /usr/share/common-licenses/GPL-3 "$site/COPYING.txt"
+    cp /usr/share/doc/fonts-liberation2/copyright "$site/LICENCE-fonts-liberation.txt"
+    bexalo_web_notices "$site/NOTICES.txt"
+}
+
+# Serves a folder on 127.0.0.1 until stopped, and says where.
+bexalo_web_serve() {
+    echo "Serving bexalo; open the address below in a browser (Ctrl+C stops the server):"
+    exec python3 "$BEXALO_ROOT/scripts/serve-web.py" "$1" "$2"
+}

@@ -1,0 +1,45 @@
+# Sourced by ./package-web: the web build's own steps beside the shared cross-build ones in
+# crossqt.sh. Debian's emscripten lives under /usr/share/emscripten, while Qt looks for an SDK
+# through $EMSDK; a small SDK-shaped folder of links in the cache bridges the two.
+set -euo pipefail
+# shellcheck source=crossqt.sh
+source "$(dirname "${BASH_SOURCE[0]}")/crossqt.sh"
+
+# Emscripten's JavaScript optimizer loads Debian's acorn module, which a node from elsewhere
+# would not find on its own.
+export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+
+# Makes (once) the SDK-shaped folder and exports EMSDK pointing at it.
+bexalo_fake_emsdk() {
+    local sdk=$BEXALO_CACHE/emsdk
+    local root=$sdk/upstream/emscripten
+    if [ ! -f "$sdk/.complete" ]; then
+        rm -rf "$sdk"
+        mkdir -p "$root"
+        local f
+        for f in /usr/share/emscripten/* /usr/share/emscripten/.emscripten; do
+            ln -s "$f" "$root/$(basename "$f")"
+        done
+        for f in emcc em++ emar emranlib; do
+            ln -sf "/usr/bin/$f" "$root/$f"
+        done
+        echo "EMSCRIPTEN_ROOT = emsdk_path + '/upstream/emscripten'" > "$sdk/.emscripten"
+        touch "$sdk/.complete"
+    fi
+    export EMSDK=$sdk
+}
+
+# What only the web Qt needs: the platform, no threads (a static page cannot send the headers
+# shared memory needs), small code, and image formats and text converters the program never uses.
+bexalo_web_qt_options=(
+    -platform wasm-emscripten -no-feature-thread -optimize-size
+    -no-feature-jpeg -no-feature-gif -no-feature-ico
+    -no-feature-textodfwriter -no-feature-textmarkdownreader -no-feature-textmarkdownwriter
+    -no-feature-style-stylesheet
+)
+
+# Builds (or finds) the web Qt; sets BEXALO_CROSS_QT to its prefix.
+bexalo_web_qt() {
+    bexalo_fake_emsdk
+    bexalo_cross_qt wasm "${bexalo_web_qt_options[@]}"
+}

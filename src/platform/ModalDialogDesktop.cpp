@@ -1,0 +1,13 @@
+// The desktop: the dialog runs its own event loop and the call waits for it.
+#include "platform/ModalDialog.h"
+
+#include <QDialog>
+
+namespace bexalo {
+
+void runModal(QDialog &dialog)
+{
+    dialog.exec();
+}
+
+} // namespace bexalo

@@ -1,0 +1,11 @@
+// The desktop: the system's fonts and window manager do the work, and the program's end is
+// the process's end.
+#include "platform/PlatformSetup.h"
+
+namespace bexalo {
+
+void setUpPlatform(QApplication &) {}
+
+void programEnded() {}
+
+} // namespace bexalo

@@ -1,0 +1,12 @@
+// The web: the browser fetches the file from beside the page and plays it.
+#include "platform/BrowserSound.h"
+#include "platform/SystemSound.h"
+
+namespace bexalo {
+
+std::unique_ptr<Sound> makeSystemSound(const QString &)
+{
+    return std::make_unique<BrowserSound>();
+}
+
+} // namespace bexalo

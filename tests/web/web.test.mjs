@@ -1,0 +1,255 @@
+// bexalo in Debian's Chromium: the page served from a plain static server, played as a pupil
+// plays it, with the mouse, by touch and with the keyboard, read from screenshots.
+import { test, before, after } from "node:test";
+import assert from "node:assert/strict";
+import { mkdtempSync, readdirSync, symlinkSync, writeFileSync, rmSync } from "node:fs";
+import { tmpdir } from "node:os";
+import path from "node:path";
+import { setTimeout as sleep } from "node:timers/promises";
+import { serve, launch, Session, SIZES, VIEW, bbox, site } from "./lib.mjs";
+import { START, OP1, OP2, WINDOWS, shows, face, unitBeadsOp1 } from "./pupil.mjs";
+
+let server, chromium;
+
+before(async () => {
+  server = await serve();
+  chromium = await launch();
+});
+
+after(async () => {
+  await chromium?.close();
+  server?.close();
+});
+
+async function started(options) {
+  const s = await Session.open(chromium.browser, server.url, options);
+  await s.findStart();
+  await s.until("the curtains to open", (shot) => s.pixel(shot, "start", 10, 300) === "#FFC0FF");
+  await sleep(1500);
+  return s;
+}
+
+const kindOf = (direction) => (direction === "picture" ? "op1" : "op2");
+
+// Chooses direction and level on the start window and "Vai", by mouse or by touch; waits for
+// the exercise window's yellow counter buttons.
+async function openExercise(s, direction, level, how = "click") {
+  await s[how]("start", ...START[direction]);
+  await s[how]("start", ...START["level" + level]);
+  await s[how]("start", ...START.vai);
+  const kind = kindOf(direction);
+  s.placeOf(kind);
+  const ui = WINDOWS[kind].ui;
+  await s.until(`${kind} to open`, (shot) => s.pixel(shot, kind, ...face(ui.plus.u)) === "#FFFF00");
+  await sleep(200);
+  return kind;
+}
+
+// Reads the target, builds it with the "+" buttons and verifies; returns the target.
+async function playRight(s, kind, how = "click") {
+  const { ui, read } = WINDOWS[kind];
+  const target = read(s, await s.shot(`${kind}-target`));
+  assert.ok(target.h + target.da + target.u > 0, `${kind} shows a number (${JSON.stringify(target)})`);
+  for (const place of ["h", "da", "u"])
+    for (let i = 0; i < target[place]; i++) await s[how](kind, ...ui.plus[place]);
+  await s[how](kind, ...ui.verify);
+  const shot = await s.until(`"Esatto" in ${kind}`, (sh) => shows(s, sh, kind, ui.esatte));
+  if (kind === "op1") assert.ok(shows(s, shot, kind, OP1.corretto), "CORRETTO shown");
+  assert.ok(!shows(s, shot, kind, ui.help), "no help offered after a right answer");
+  return target;
+}
+
+// The close button at the right of a window's title bar.
+async function closeWindow(s, kind) {
+  const o = s.origin[kind];
+  await s.page.mouse.click(o.x + SIZES[kind].w - Math.round(s.titleHeight / 2), o.y - Math.round(s.titleHeight / 2));
+  await sleep(300);
+}
+
+async function soundsStarted(s) {
+  return s.page.evaluate(() => window.bexaloSoundsStarted);
+}
+
+// Nothing kept by the page: no cookie, nothing in local or session storage, IndexedDB or the
+// cache storage.
+async function assertNothingStored(s) {
+  const cookies = await s.page.cookies();
+  assert.deepEqual(cookies, [], "no cookies");
+  const stored = await s.page.evaluate(async () => ({
+    local: localStorage.length,
+    session: sessionStorage.length,
+    indexedDB: (await indexedDB.databases()).length,
+    caches: (await caches.keys()).length,
+  }));
+  assert.deepEqual(stored, { local: 0, session: 0, indexedDB: 0, caches: 0 });
+}
+
+test("the page is Italian, titled Bexalo, has the icon, and the start window opens its curtains", async () => {
+  const s = await Session.open(chromium.browser, server.url);
+  assert.equal(await s.page.title(), "Bexalo");
+  assert.equal(await s.page.evaluate(() => document.documentElement.lang), "it");
+  assert.match(await s.page.evaluate(() => document.getElementById("caricamento").textContent), /Caricamento/);
+  const icon = await s.page.evaluate(async () => {
+    const href = document.querySelector("link[rel=icon]").href;
+    const r = await fetch(href);
+    return { status: r.status, size: (await r.arrayBuffer()).byteLength };
+  });
+  assert.equal(icon.status, 200);
+  assert.ok(icon.size > 1000, "favicon has content");
+  await s.findStart();
+  // The curtains cover the window first, then slide open.
+  const first = await s.shot("start-first");
+  const curtain = s.pixel(first, "start", 10, 300);
+  assert.ok(["#FF80FF", "#FFC0FF"].includes(curtain), `curtain or panel at the left edge (${curtain})`);
+  await s.until("the curtains to open", (shot) => s.pixel(shot, "start", 10, 300) === "#FFC0FF");
+  const shot = await s.shot("start-open");
+  assert.equal(s.pixel(shot, "start", SIZES.start.w - 10, 300), "#FFC0FF", "right curtain open");
+  await s.close();
+});
+
+test("with the mouse, one exercise of each direction at each level reaches Esatto, with the sound", async () => {
+  const s = await started();
+  const wavs = [];
+  s.page.on("request", (r) => r.url().endsWith("positivo.wav") && wavs.push(r.url()));
+  for (const [direction, level] of [["picture", 1], ["picture", 2], ["abacus", 1], ["abacus", 2]]) {
+    const kind = await openExercise(s, direction, level);
+    const target = await playRight(s, kind);
+    if (level === 1) assert.equal(target.h, 0, "no hundreds at level 1");
+    else assert.ok(target.h > 0 || kind === "op1", "hundreds at level 2");
+    await closeWindow(s, kind);
+    await s.until(`${kind} to close`, (shot) => s.pixel(shot, kind, ...face(WINDOWS[kind].ui.plus.u)) !== "#FFFF00");
+  }
+  assert.equal(wavs.length, 1, "positivo.wav fetched once, from beside the page");
+  await s.page.waitForFunction(() => window.bexaloSoundsStarted >= 4, { timeout: 5000 });
+  await assertNothingStored(s);
+  await s.close();
+});
+
+test("by touch, an exercise reaches Esatto; a bad sound file is silent", async () => {
+  // The same site, but its sound file is not a WAV.
+  const bad = mkdtempSync(path.join(tmpdir(), "bexalo-site-"));
+  for (const f of readdirSync(site)) if (f !== "positivo.wav") symlinkSync(path.join(site, f), path.join(bad, f));
+  writeFileSync(path.join(bad, "positivo.wav"), "RIFF....WAVEnot really a sound");
+  const badServer = await serve(bad);
+  try {
+    const s = await Session.open(chromium.browser, badServer.url, { touch: true });
+    await s.findStart();
+    await s.until("the curtains to open", (shot) => s.pixel(shot, "start", 10, 300) === "#FFC0FF");
+    const kind = await openExercise(s, "abacus", 2, "tap");
+    await playRight(s, kind, "tap");
+    await sleep(500);
+    assert.equal(await soundsStarted(s), 0, "no sound from a bad file");
+    await s.close();
+  } finally {
+    badServer.close();
+    rmSync(bad, { recursive: true, force: true });
+  }
+});
+
+test("with the keyboard alone, an exercise reaches Esatto", async () => {
+  const s = await started();
+  // "2" then Enter chooses the abacus, "1" then Enter the level and "Vai".
+  await s.key("2");
+  await s.key("Enter");
+  await s.key("1");
+  await s.key("Enter");
+  s.placeOf("op2");
+  await s.until("op2 to open", (shot) => s.pixel(shot, "op2", ...face(OP2.plus.u)) === "#FFFF00");
+  await sleep(200);
+  const target = WINDOWS.op2.read(s, await s.shot("keys-target"));
+  // From the window's first focus, Tab reaches the tens "+" and then the units "+".
+  await s.key("Tab", KEYS.toTensPlus);
+  await s.key("Space", target.da);
+  await s.key("Tab", KEYS.tensToUnitsPlus);
+  await s.key("Space", target.u);
+  await s.key("Tab", KEYS.unitsPlusToVerify);
+  await s.key("Enter");
+  await s.until('"Esatto" from the keyboard', (shot) => shows(s, shot, "op2", OP2.esatte));
+  await s.close();
+});
+
+test("help refused three times: the message comes over 'Errato', blocks the program, and Enter closes it", async () => {
+  const s = await started();
+  const kind = await openExercise(s, "picture", 1);
+  const target = WINDOWS.op1.read(s, await s.shot("help-target"));
+  for (let attempt = 1; attempt <= 3; attempt++) {
+    for (let i = 0; i <= target.u; i++) await s.click(kind, ...OP1.plus.u); // one unit too many
+    await s.click(kind, ...OP1.verify);
+    await s.until(`the help offer (${attempt})`, (shot) => shows(s, shot, kind, OP1.help));
+    await s.click(kind, ...OP1.no);
+  }
+  await sleep(500);
+  const boxUp = await s.shot("message-box");
+  assert.ok(s.count(boxUp, kind, ...OP1.esito) > 30, "'Errato' still shown while the message is up");
+  assert.ok(!shows(s, boxUp, kind, OP1.avanti), "'A V A N T I' not yet shown");
+  // The program is blocked meanwhile: "Esci" on the start window does nothing.
+  await s.click("start", ...START.esci);
+  await sleep(300);
+  assert.equal(await s.page.evaluate(() => document.getElementById("fine").hidden), true, "still running");
+  await s.key("Enter");
+  const after = await s.until("the message to close", (shot) => shows(s, shot, kind, OP1.avanti));
+  assert.equal(s.count(after, kind, ...OP1.esito), 0, "'Errato' gone");
+  assert.ok(!shows(s, after, kind, OP1.help), "help offer gone");
+  assert.equal(unitBeadsOp1(s, after), target.u, "the right answer's units on the abacus");
+  await s.close();
+});
+
+test("both exercise windows open at once; one closed, the start window is usable", async () => {
+  const s = await started();
+  await openExercise(s, "picture", 1);
+  // Move frmOperativo1 down by its title bar, out of the start window's way.
+  const o = s.origin.op1;
+  await s.page.mouse.move(o.x + 100, o.y - Math.round(s.titleHeight / 2));
+  await s.page.mouse.down();
+  await s.page.mouse.move(o.x + 100 + 200, o.y - Math.round(s.titleHeight / 2) + 120, { steps: 8 });
+  await s.page.mouse.up();
+  await sleep(300);
+  const moved = { x: o.x + 200, y: o.y + 120 };
+  let shot = await s.shot("op1-moved");
+  assert.equal(s.pixel(shot, "start", 10, 100), "#FFC0FF", "the start window shows again where op1 was");
+  await openExercise(s, "abacus", 2);
+  await closeWindow(s, "op2");
+  shot = await s.shot("op2-closed");
+  s.origin.op1 = moved;
+  assert.equal(s.pixel(shot, "op1", ...face(OP1.plus.u)), "#FFFF00", "frmOperativo1 still open");
+  // The start window still answers: a second opening of the abacus window.
+  await openExercise(s, "abacus", 1);
+  await s.close();
+});
+
+test("when the browser window changes size every window stays inside the page, in proportion", async () => {
+  const s = await started();
+  await openExercise(s, "picture", 1);
+  for (const view of [{ width: 700, height: 520 }, VIEW]) {
+    await s.page.setViewport(view);
+    await sleep(800);
+    const shot = await s.shot(`resized-${view.width}`);
+    const box = bbox(shot);
+    assert.ok(box, "windows drawn");
+    assert.ok(box.x >= 0 && box.y >= 0 && box.x + box.w <= view.width && box.y + box.h <= view.height,
+      `everything inside ${view.width}x${view.height}: ${JSON.stringify(box)}`);
+    // The exercise window fills at most the page, and its abacus band scales with it.
+    const w = Math.min(SIZES.op1.w, box.w - 2 * s.border);
+    const h = Math.min(SIZES.op1.h, box.h - s.border - s.titleHeight);
+    const band = shot.pixel(box.x + s.border + Math.round((571 * w) / 792),
+      box.y + s.titleHeight + Math.round((374 * h) / 574));
+    assert.equal(band, "#FFFF00", `abacus band in proportion at ${view.width}x${view.height}`);
+  }
+  await s.close();
+});
+
+test("'Esci' ends the program with a message in Italian and an offer to start again; nothing stored", async () => {
+  const s = await started();
+  await s.click("start", ...START.esci);
+  await s.page.waitForSelector("#fine:not([hidden])", { timeout: 10000 });
+  assert.match(await s.page.$eval("#fine", (e) => e.textContent), /bexalo è terminato/);
+  assert.equal(await s.page.$eval("#schermo", (e) => e.hidden), true, "the frozen picture is gone");
+  await assertNothingStored(s);
+  await Promise.all([s.page.waitForNavigation(), s.page.click("#ricomincia")]);
+  await s.findStart();
+  await assertNothingStored(s);
+  await s.close();
+});
+
+// Tab stops from the first focus of FrmOperativo2 (level 1).
+const KEYS = { toTensPlus: 2, tensToUnitsPlus: 1, unitsPlusToVerify: 1 };
