@@ -69,6 +69,7 @@ void tst_EffectSound::aBadFilePlaysNothingAndRaisesNothing_data()
     QTest::newRow("not a wav") << QByteArray("this is not a sound file at all\n").repeated(20) << true;
     QTest::newRow("truncated header") << QByteArray("RIFF\x24\x00\x00\x00WAVEfmt ", 16) << true;
     QTest::newRow("samples cut short") << wavBytes(22050, 1000) << true;
+    QTest::newRow("ends in half a sample") << wavBytes(22051, 22051) << true;
     QTest::newRow("too large to be a chime") << wavBytes(9 * 1024 * 1024, 9 * 1024 * 1024) << true;
 }
 

@@ -21,6 +21,7 @@ bool isCompletePcmWav(const QByteArray &header, qint64 fileSize)
         return false;
     }
     bool formatOk = false;
+    qint64 frameBytes = 0;
     qint64 at = 12;
     while (at + 8 <= header.size()) {
         const QByteArray id = header.mid(at, 4);
@@ -39,9 +40,11 @@ bool isCompletePcmWav(const QByteArray &header, qint64 fileSize)
             if (!formatOk) {
                 return false;
             }
+            frameBytes = qint64(channels) * (bits / 8);
         } else if (id == "data") {
-            // The samples must all be there: a file cut short is refused.
-            return formatOk && size > 0 && body + size <= fileSize;
+            // The samples must all be there, in whole frames: a file cut short is refused, and so
+            // is one that ends in part of a sample, on which a decoder may wait for ever.
+            return formatOk && size > 0 && size % frameBytes == 0 && body + size <= fileSize;
         }
         at = body + size + (size & 1);
     }
