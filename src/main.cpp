@@ -6,8 +6,8 @@
 #include "exercise/Modulo1.h"
 #include "platform/Clock.h"
 #include "platform/DisplayCheck.h"
-#include "platform/LazySound.h"
 #include "platform/Random.h"
+#include "platform/SystemSound.h"
 #include "start/FrmInizio.h"
 
 #include <QApplication>
@@ -22,11 +22,11 @@ int main(int argc, char *argv[])
 
     bexalo::SystemClock clock;
     bexalo::MersenneRandom random;
-    bexalo::LazySound sound(QCoreApplication::applicationDirPath());
+    const auto sound = bexalo::makeSystemSound(QCoreApplication::applicationDirPath());
     bexalo::Modulo1 modulo;
     modulo.clock = &clock;
     modulo.random = &random;
-    modulo.sound = &sound;
+    modulo.sound = sound.get();
     modulo.programFolder = QCoreApplication::applicationDirPath();
 
     QObject::connect(&bexalo::Forms::instance(), &bexalo::Forms::lastUnloaded, &app, &QCoreApplication::quit,

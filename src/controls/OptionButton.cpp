@@ -6,7 +6,10 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QGuiApplication>
 #include <QPointer>
+
+#include <optional>
 
 namespace bexalo {
 
@@ -18,6 +21,25 @@ int mouseButtonCode(Qt::MouseButton button)
     case Qt::MiddleButton: return 4;
     default: return 8;
     }
+}
+
+namespace {
+
+std::optional<bool> g_holdBackKeyUps;
+
+} // namespace
+
+bool OptionButton::holdsBackKeyUps()
+{
+    if (!g_holdBackKeyUps) {
+        g_holdBackKeyUps = QGuiApplication::platformName() == QLatin1String("xcb");
+    }
+    return *g_holdBackKeyUps;
+}
+
+void OptionButton::setHoldsBackKeyUps(bool holdBack)
+{
+    g_holdBackKeyUps = holdBack;
 }
 
 OptionButton::OptionButton(const ControlSpec &design, QWidget *parent)
@@ -124,7 +146,11 @@ void OptionButton::keyReleaseEvent(QKeyEvent *event)
     }
     event->accept();
     m_heldRelease.reset(event->clone());
-    m_keyUpDelay.start();
+    if (holdsBackKeyUps()) {
+        m_keyUpDelay.start();
+    } else {
+        flushKeyUp();
+    }
 }
 
 void OptionButton::flushKeyUp()

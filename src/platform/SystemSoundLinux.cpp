@@ -1,0 +1,13 @@
+// Linux (and any desktop with Qt Multimedia): the player lives in the sound module beside the
+// program, loaded on the first sound.
+#include "platform/LazySound.h"
+#include "platform/SystemSound.h"
+
+namespace bexalo {
+
+std::unique_ptr<Sound> makeSystemSound(const QString &programFolder)
+{
+    return std::make_unique<LazySound>(programFolder);
+}
+
+} // namespace bexalo
