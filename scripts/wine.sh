@@ -36,7 +36,8 @@ bexalo_wineserver() {
 }
 
 bexalo_wine_prefix() {
-    local prefix=$1
+    local prefix
+    prefix=$(realpath -m "$1")
     mkdir -p "$(dirname "$prefix")"
     (
         flock 9

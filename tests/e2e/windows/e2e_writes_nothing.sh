@@ -10,9 +10,9 @@ bexalo_wine_prefix "$WINEPREFIX"
 bexalo_wineserver -k 2>/dev/null || true
 bexalo_wineserver -w 2>/dev/null || true
 
-# Wine's own bookkeeping, which changes with any program run: key times, the registry's save
-# time, and the keys where Wine records its windows, its desktop and its devices.
-wine_churn='^#time=|\\\\(Volatile Environment|Explorer\\\\|DeviceClasses|Enum\\\\|Hardware|Wine\\\\X11|MountedDevices|Session Manager)'
+# Wine's own bookkeeping, which changes with any program run: the keys where Wine records its
+# windows, its desktop and its devices (key times are left out below).
+wine_churn='\\\\(Volatile Environment|Explorer\\\\|DeviceClasses|Enum\\\\|Hardware|Wine\\\\X11|Control\\\\Class|MountedDevices|Session Manager)'
 
 # Everything under the user folders and ProgramData (name, size, time), and every registry line
 # with its key, so a value changed in an existing key shows up too.
@@ -22,6 +22,7 @@ snapshot() {
     local hive
     for hive in user.reg system.reg userdef.reg; do
         awk -v hive="$hive" '/^\[/ { key = $0; sub(/\] [0-9]+$/, "]", key); next }
+             /^#time=/ { next }
              NF { print hive " " key " " $0 }' "$WINEPREFIX/$hive"
     done | grep -Ev "$wine_churn" | sort >"$out.registry"
 }
