@@ -1,8 +1,8 @@
 # How bexalo is installed and packaged. The program looks for positivo.wav in its own folder
 # (the real one, with links resolved), so wherever the program goes the sound goes beside it,
 # and so does the sound module it loads on the first sound.
-# Only the Linux layout and its .deb are built and tested here; the Windows and macOS branches
-# carry what those systems need and stay small.
+# The Linux layout with its .deb and the Windows zip and installer are built and tested here;
+# the macOS branch carries what that system needs and stays small.
 include(GNUInstallDirs)
 
 set(BEXALO_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
@@ -17,9 +17,15 @@ set(BEXALO_MAINTAINER "The bexalo developers <bexalo@users.noreply.invalid>" CAC
 # on its own, so the installed icons and the program's icon cannot drift apart.
 add_executable(make_icons ${CMAKE_SOURCE_DIR}/tools/make_icons.cpp)
 target_link_libraries(make_icons PRIVATE bexalo_core)
-set(BEXALO_MAKE_ICONS ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:make_icons>)
+get_target_property(BEXALO_QT_TYPE Qt6::Core TYPE)
+if(BEXALO_QT_TYPE STREQUAL "STATIC_LIBRARY")
+    qt_import_plugins(make_icons INCLUDE Qt6::QOffscreenIntegrationPlugin)
+endif()
+# A cross-built tool runs through the emulator (Wine for Windows).
+set(BEXALO_MAKE_ICONS ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${CMAKE_CROSSCOMPILING_EMULATOR}
+    $<TARGET_FILE:make_icons>)
 
-if(BEXALO_BUILD_TESTS)
+if(BEXALO_BUILD_TESTS AND BEXALO_SOUND_MODULE)
     # The package test asks the program's sound code whether the installed sound loads.
     add_executable(sound_ready ${CMAKE_SOURCE_DIR}/tests/e2e/sound_ready.cpp)
     target_link_libraries(sound_ready PRIVATE bexalo_player)
@@ -27,19 +33,24 @@ if(BEXALO_BUILD_TESTS)
 endif()
 
 if(WIN32)
-    # The icon goes into the executable as a resource; the sound sits beside bexalo.exe.
+    # bexalo.exe carries its icon and its version information, Qt is linked into it statically,
+    # and the sound, the Italian read-me and the licences lie beside it: that folder is the zip,
+    # and what the installer puts under Program Files (packaging/windows/bexalo.nsi, both made
+    # by ./package-windows, which adds the licence notices).
     set(BEXALO_ICO ${BEXALO_ICON_DIR}/bexalo.ico)
     add_custom_command(OUTPUT ${BEXALO_ICO}
         COMMAND ${BEXALO_MAKE_ICONS} ico ${BEXALO_ICO}
         DEPENDS make_icons VERBATIM)
     set(BEXALO_RC ${CMAKE_BINARY_DIR}/packaging/bexalo.rc)
-    file(WRITE ${BEXALO_RC} "IDI_ICON1 ICON \"${BEXALO_ICO}\"\n")
+    configure_file(${BEXALO_PACKAGING_DIR}/windows/bexalo.rc.in ${BEXALO_RC} @ONLY)
     set_source_files_properties(${BEXALO_RC} PROPERTIES OBJECT_DEPENDS ${BEXALO_ICO})
     target_sources(bexalo PRIVATE ${BEXALO_RC})
+    # The program draws its pictures and reads no image file: no image format plugins.
+    qt_import_plugins(bexalo EXCLUDE_BY_TYPE imageformats)
+    target_link_options(bexalo PRIVATE -s)
 
-    install(TARGETS bexalo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    install(TARGETS bexalo_sound LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    install(FILES ${BEXALO_SOUND} DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(TARGETS bexalo RUNTIME DESTINATION .)
+    install(FILES ${BEXALO_SOUND} ${BEXALO_PACKAGING_DIR}/windows/LEGGIMI.txt DESTINATION .)
     set(CPACK_GENERATOR ZIP)
 elseif(APPLE)
     # The bundle carries the icon in Resources and the sound in MacOS, beside the executable.
@@ -111,9 +122,9 @@ else()
     set(CPACK_GENERATOR DEB)
 endif()
 
-# On Windows and macOS the Qt libraries travel with the program; Qt's deploy tools gather them
+# On macOS the Qt libraries travel with the program; Qt's deploy tools gather them
 # (FILENAME_VARIABLE is the spelling Qt 6.4 knows).
-if((WIN32 OR APPLE) AND COMMAND qt_generate_deploy_app_script)
+if(APPLE AND COMMAND qt_generate_deploy_app_script)
     qt_generate_deploy_app_script(TARGET bexalo FILENAME_VARIABLE BEXALO_DEPLOY_SCRIPT
         NO_UNSUPPORTED_PLATFORM_ERROR)
     install(SCRIPT ${BEXALO_DEPLOY_SCRIPT})

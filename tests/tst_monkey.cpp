@@ -7,7 +7,11 @@
 // BEXALO_MONKEY_EVENTS sets the number of events, BEXALO_MONKEY_SEED the seed.
 #include "MonkeyRun.h"
 
+#include "controls/OptionButton.h"
+#include "platform/SystemSound.h"
+#if defined(Q_OS_LINUX)
 #include "platform/LazySound.h"
+#endif
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -344,6 +348,9 @@ void tst_Monkey::initTestCase()
             previous(type, context, message);
         }
     });
+    // Keys come as X11 sends them, the held key-ups waiting for a pairing key-down: the most
+    // intricate of the ways a platform delivers them.
+    OptionButton::setHoldsBackKeyUps(true);
 }
 
 void tst_Monkey::runAndReport(Monkey &monkey, std::uint32_t seed, int events)
@@ -406,16 +413,19 @@ void tst_Monkey::theRealSoundWithoutItsFileChangesNothing()
     const int events = envInt("BEXALO_MONKEY_EVENTS", kDefaultEvents) / 20;
     QTemporaryDir empty;
     QVERIFY(empty.isValid());
-    // The sound as the program wires it, its module found, the file not.
-    LazySound sound(qEnvironmentVariable("BEXALO_PROGRAM_DIR"));
-    Monkey monkey(seed, &sound, nullptr);
+    // The sound as the program wires it on this platform (on Linux its module found), the
+    // file not.
+    const std::unique_ptr<Sound> sound = makeSystemSound(qEnvironmentVariable("BEXALO_PROGRAM_DIR"));
+    Monkey monkey(seed, sound.get(), nullptr);
     monkey.setProgramFolder(empty.path());
     runAndReport(monkey, seed, events);
     if (QTest::currentTestFailed()) {
         return;
     }
     QVERIFY(monkey.verdicts() > 0);
-    QVERIFY(sound.isLoaded());
+#if defined(Q_OS_LINUX)
+    QVERIFY(dynamic_cast<const LazySound &>(*sound).isLoaded());
+#endif
 }
 
 QTEST_MAIN(tst_Monkey)

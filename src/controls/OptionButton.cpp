@@ -5,9 +5,31 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QGuiApplication>
 #include <QPointer>
 
+#include <optional>
+
 namespace bexalo {
+
+namespace {
+
+std::optional<bool> g_holdBackKeyUps;
+
+} // namespace
+
+bool OptionButton::holdsBackKeyUps()
+{
+    if (!g_holdBackKeyUps) {
+        g_holdBackKeyUps = QGuiApplication::platformName() == QLatin1String("xcb");
+    }
+    return *g_holdBackKeyUps;
+}
+
+void OptionButton::setHoldsBackKeyUps(bool holdBack)
+{
+    g_holdBackKeyUps = holdBack;
+}
 
 OptionButton::OptionButton(const ControlSpec &design, QWidget *parent)
     : QAbstractButton(parent), Control(design, this)
@@ -115,7 +137,11 @@ void OptionButton::keyReleaseEvent(QKeyEvent *event)
     }
     event->accept();
     m_heldRelease.reset(event->clone());
-    m_keyUpDelay.start();
+    if (holdsBackKeyUps()) {
+        m_keyUpDelay.start();
+    } else {
+        flushKeyUp();
+    }
 }
 
 void OptionButton::flushKeyUp()

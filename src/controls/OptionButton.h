@@ -41,6 +41,12 @@ public:
 
     QSize sizeHint() const override { return size(); }
 
+    // Whether a key-up waits a moment for a key-down that would pair with it (below): only
+    // where X11 is the platform, found out on first use. Elsewhere (Windows) a held key comes
+    // as key-downs marked as repeats and a key-up goes to the handlers at once.
+    static bool holdsBackKeyUps();
+    static void setHoldsBackKeyUps(bool holdBack);
+
 protected:
     void checkStateSet() override;
     void nextCheckState() override;

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The Windows twin of perf.sh: bexalo.exe under Wine beside an empty Qt window cross-built the
+# same way (bench/BaselineWindow.cpp, static, same Qt and flags), and the sizes of what
+# ./package-windows makes. Measured and printed, never asserted.
+#
+# Method. Under Xvfb (no window manager), with one wineserver kept running so that every run
+# finds Wine started, each program is started in turn; the time is taken from just before the
+# shell starts it to the moment its window is mapped and viewable on the X server (polled every
+# 10 ms with xdotool), and the program is then ended. Median of BEXALO_PERF_RUNS runs each.
+# Wine's own start-up is in both figures alike.
+#
+# Usage: bench/perf-windows.sh     (after ./package-windows; BEXALO_PERF_RUNS=11 by default)
+set -euo pipefail
+BENCH_DIR=$(cd "$(dirname "$0")" && pwd)
+source "$BENCH_DIR/../scripts/windows.sh"
+RUNS=${BEXALO_PERF_RUNS:-11}
+BUILD=$BEXALO_WINDOWS_BUILD
+
+bexalo_windows_configure
+cmake -S "$BEXALO_ROOT" -B "$BUILD" -DBEXALO_BUILD_BENCH=ON >/dev/null
+cmake --build "$BUILD" -j"$(nproc)" --target bexalo bexalo_baseline >/dev/null
+[ -f "$BUILD/bexalo.exe" ] && [ -f "$BUILD/bexalo_baseline.exe" ]
+
+WORK=$(mktemp -d)
+export WINEPREFIX=$BUILD/wine-bench
+bexalo_wine_prefix "$WINEPREFIX"
+fdfile=$WORK/display
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+XVFB_PID=$!
+trap 'bexalo_wineserver -k 2>/dev/null || true; kill $XVFB_PID 2>/dev/null || true; rm -rf "$WORK"' EXIT
+for _ in $(seq 1 100); do
+    [ -s "$fdfile" ] && break
+    sleep 0.1
+done
+export DISPLAY=":$(head -n1 "$fdfile")"
+unset QT_QPA_PLATFORM
+bexalo_wineserver -p
+
+# startup PROGRAM TITLE: milliseconds from the start to its window mapped.
+startup() {
+    local t0 t1 pid
+    t0=$(date +%s%N)
+    "$(bexalo_wine_binary)" "$1" >/dev/null 2>&1 &
+    pid=$!
+    for _ in $(seq 1 3000); do
+        if xdotool search --onlyvisible --name "^$2\$" >/dev/null 2>&1; then
+            t1=$(date +%s%N)
+            break
+        fi
+        sleep 0.01
+    done
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    # Let the window go before the next run.
+    for _ in $(seq 1 300); do
+        xdotool search --name "^$2\$" >/dev/null 2>&1 || break
+        sleep 0.01
+    done
+    echo $(( (${t1:-0} - t0) / 1000000 ))
+}
+median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+echo "Measuring under $(bexalo_wine --version 2>/dev/null) on $(nproc) cores, display $DISPLAY ..." >&2
+startup "$BUILD/bexalo.exe" ORVENTA >/dev/null # warm the file cache for both
+startup "$BUILD/bexalo_baseline.exe" baseline >/dev/null
+: >"$WORK/bexalo"
+: >"$WORK/baseline"
+for _ in $(seq 1 "$RUNS"); do
+    startup "$BUILD/bexalo.exe" ORVENTA >>"$WORK/bexalo"
+    startup "$BUILD/bexalo_baseline.exe" baseline >>"$WORK/baseline"
+done
+start_b=$(median <"$WORK/bexalo")
+start_0=$(median <"$WORK/baseline")
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt")
+size() { if [ -f "$1" ]; then stat -c %s "$1"; else echo "(none: run ./package-windows)"; fi; }
+row() { printf '%-46s %12s %12s %7s   %s\n' "$@"; }
+echo
+row "figure" "bexalo" "baseline" "ratio" "goal"
+row "start to window shown (ms, median of $RUNS)" "$start_b" "$start_0" \
+    "$(awk -v a="$start_b" -v b="$start_0" 'BEGIN { printf "%.2fx", a / b }')" "<= 1.15x"
+row "bexalo.exe, stripped (bytes)" "$(size "$BUILD/stage/bexalo-$version-windows-x64/bexalo.exe")" \
+    "$(size "$BUILD/bexalo_baseline.exe")" "" ""
+row "zip (bytes)" "$(size "$BUILD/bexalo-$version-windows-x64.zip")" "" "" "< 10 MB"
+row "installer (bytes)" "$(size "$BUILD/bexalo-$version-setup-x64.exe")" "" "" ""
+echo "runs (ms): bexalo $(tr '\n' ' ' <"$WORK/bexalo"); baseline $(tr '\n' ' ' <"$WORK/baseline")"

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The Windows part of ./test: builds the release as ./package-windows does (the cross Qt once,
+# into the cache) and the cross-built unit suite, then runs under Wine the unit suite (through
+# CMake's emulator), the pupil's end-to-end sessions, the writes-nothing check and the
+# installer's silent install and uninstall. Prints how long it took.
+set -euo pipefail
+source "$(dirname "$0")/windows.sh"
+started=$(date +%s)
+
+bexalo_windows_configure
+bexalo_windows_package
+cmake --build "$BEXALO_WINDOWS_BUILD" -j"$(nproc)"
+# The prefixes of the unit tests and of the end-to-end tests, made side by side before the
+# tests start (each takes some twenty seconds the first time).
+bexalo_wine_prefix "$BEXALO_WINDOWS_BUILD/wine" &
+unit_prefix=$!
+bexalo_wine_prefix "$BEXALO_WINDOWS_BUILD/wine-e2e"
+wait "$unit_prefix"
+ctest --test-dir "$BEXALO_WINDOWS_BUILD" --output-on-failure -LE e2e -j"$(nproc)"
+ctest --test-dir "$BEXALO_WINDOWS_BUILD" --output-on-failure -L e2e
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BEXALO_WINDOWS_BUILD/CMakeCache.txt")
+bash "$BEXALO_ROOT/tests/e2e/windows/e2e_installer.sh" \
+    "$BEXALO_WINDOWS_BUILD/bexalo-$version-setup-x64.exe" "$BEXALO_WINDOWS_BUILD/e2e-artifacts"
+
+WINEPREFIX=$BEXALO_WINDOWS_BUILD/wine bexalo_wineserver -k 2>/dev/null || true
+WINEPREFIX=$BEXALO_WINDOWS_BUILD/wine-e2e bexalo_wineserver -k 2>/dev/null || true
+echo "Windows part: $(( $(date +%s) - started )) s"

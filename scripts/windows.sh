@@ -1,0 +1,92 @@
+# Sourced by ./package-windows and scripts/test-windows.sh: what the Windows build needs, the
+# static cross Qt (built once into the cache, see crossqt.sh), the build folder build-windows
+# and the release made from it.
+#
+#   bexalo_windows_configure     packages, cross Qt and a configured build-windows
+#   bexalo_windows_package       the zip and the installer from what is built there
+set -euo pipefail
+
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+source "$BEXALO_ROOT/scripts/crossqt.sh"
+source "$BEXALO_ROOT/scripts/wine.sh"
+
+BEXALO_WINDOWS_BUILD=${BEXALO_WINDOWS_BUILD:-$BEXALO_ROOT/build-windows}
+bexalo_windows_packages=(
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev
+    wine64 nsis fonts-liberation2 xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
+)
+
+# The Qt for Windows. The toolchain file is copied into the cache first, so that the options,
+# and with them the cache key, do not depend on where this clone lies.
+bexalo_windows_qt() {
+    mkdir -p "$BEXALO_CACHE/toolchains"
+    if ! cmp -s "$BEXALO_ROOT/cmake/mingw-w64-x86_64.cmake" "$BEXALO_CACHE/toolchains/mingw-w64-x86_64.cmake"; then
+        cp "$BEXALO_ROOT/cmake/mingw-w64-x86_64.cmake" "$BEXALO_CACHE/toolchains/"
+    fi
+    bexalo_cross_qt windows -xplatform win32-g++ -static-runtime -no-opengl -- \
+        -DCMAKE_TOOLCHAIN_FILE="$BEXALO_CACHE/toolchains/mingw-w64-x86_64.cmake"
+}
+
+bexalo_windows_configure() {
+    bexalo_install_packages "${bexalo_windows_packages[@]}"
+    bexalo_windows_qt
+    if [ ! -f "$BEXALO_WINDOWS_BUILD/build.ninja" ]; then
+        cmake -S "$BEXALO_ROOT" -B "$BEXALO_WINDOWS_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+            -DCMAKE_TOOLCHAIN_FILE="$BEXALO_CROSS_QT/lib/cmake/Qt6/qt.toolchain.cmake" \
+            -DCMAKE_CROSSCOMPILING_EMULATOR="$BEXALO_ROOT/scripts/wine-run.sh" >/dev/null
+    fi
+}
+
+# The licence notices of what is linked into bexalo.exe: Qt's own licence and those of the
+# libraries that come inside Qt's source, from the very source Qt was built from.
+bexalo_windows_notices() {
+    local out=$1 qt_source=$BEXALO_CACHE/src/qtbase-$(bexalo_qt_debian_version)/source
+    local third=$qt_source/src/3rdparty
+    mkdir -p "$out"
+    cp "$qt_source/LICENSES/LGPL-3.0-only.txt" "$out/Qt-LGPL-3.0-only.txt"
+    cp "$qt_source/LICENSES/GPL-3.0-only.txt" "$out/Qt-GPL-3.0-only.txt"
+    cp "$third/zlib/LICENSE" "$out/zlib.txt"
+    cp "$third/libpng/LICENSE" "$out/libpng.txt"
+    cp "$third/libjpeg/LICENSE" "$out/libjpeg.txt"
+    cp "$third/libjpeg/ijg-license.txt" "$out/libjpeg-ijg.txt"
+    cp "$third/pcre2/LICENCE" "$out/pcre2.txt"
+    cp "$third/freetype/LICENSE.txt" "$out/freetype.txt"
+    cp "$third/freetype/docs/FTL.TXT" "$out/freetype-FTL.txt"
+    cp "$third/harfbuzz-ng/COPYING" "$out/harfbuzz.txt"
+    cp "$third/md4c/LICENSE.md" "$out/md4c.txt"
+    cp "$third/double-conversion/LICENSE" "$out/double-conversion.txt"
+    cp "$third/tinycbor/LICENSE" "$out/tinycbor.txt"
+    cp "$third/easing/LICENSE" "$out/easing.txt"
+}
+
+# Text files as Windows' Notepad reads them best: CRLF line ends and a UTF-8 byte-order mark.
+bexalo_windows_text() {
+    { printf '\xef\xbb\xbf'; sed 's/\r*$/\r/' "$1"; } >"$2"
+}
+
+bexalo_windows_package() {
+    local build=$BEXALO_WINDOWS_BUILD version stage name
+    cmake --build "$build" -j"$(nproc)" --target bexalo
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+    name=bexalo-$version-windows-x64
+    stage=$build/stage/$name
+    rm -rf "$build/stage"
+    cmake --install "$build" --prefix "$stage" >/dev/null
+    # The program's own licence; until LICENSE is in the tree, the system's copy of the same text.
+    local licence=$BEXALO_ROOT/LICENSE
+    [ -f "$licence" ] || licence=/usr/share/common-licenses/GPL-3
+    bexalo_windows_text "$licence" "$stage/LICENSE.txt"
+    bexalo_windows_text "$stage/LEGGIMI.txt" "$stage/LEGGIMI.txt.crlf"
+    mv "$stage/LEGGIMI.txt.crlf" "$stage/LEGGIMI.txt"
+    bexalo_windows_notices "$stage/licenze"
+
+    rm -f "$build/$name.zip" "$build/bexalo-$version-setup-x64.exe"
+    (cd "$build/stage" && cmake -E tar cf "$build/$name.zip" --format=zip "$name")
+    local size_kb
+    size_kb=$(du -sk "$stage" | cut -f1)
+    makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$build/icons/bexalo.ico" \
+        -DSIZE_KB="$size_kb" -DOUTFILE="$build/bexalo-$version-setup-x64.exe" \
+        "$BEXALO_ROOT/packaging/windows/bexalo.nsi"
+    echo "Windows release in $build:"
+    ls -l "$build/$name.zip" "$build/bexalo-$version-setup-x64.exe" | awk '{ print "  " $NF " (" $5 " bytes)" }'
+}

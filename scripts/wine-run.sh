@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine: the cross-built tests' emulator (CMAKE_CROSSCOMPILING_EMULATOR)
+# and the end-to-end tests' way to start bexalo.exe. The prefix is $WINEPREFIX, by default the
+# one beside the Windows build, made on first use (scripts/wine.sh).
+#   scripts/wine-run.sh PROGRAM.exe ARGS...
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/scripts/wine.sh"
+export WINEPREFIX=${WINEPREFIX:-$root/build-windows/wine}
+bexalo_wine_prefix "$WINEPREFIX"
+exec "$(bexalo_wine_binary)" "$@"

@@ -1,0 +1,151 @@
+// The success sound on Windows: the file goes to winmm's PlaySoundW by its native path, in the
+// background, with no default beep, and only when its header passes the same check as on
+// Linux, read again at every sound.
+#include "platform/WinmmSound.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <windows.h>
+#include <mmsystem.h>
+
+using namespace bexalo;
+
+namespace {
+
+struct Call {
+    QString path;
+    unsigned flags;
+};
+QList<Call> g_calls;
+
+int recordCall(const wchar_t *path, unsigned flags)
+{
+    g_calls.append({QString::fromWCharArray(path), flags});
+    return 1;
+}
+
+int g_systemResult = -1;
+
+int realCall(const wchar_t *path, unsigned flags)
+{
+    g_systemResult = ::PlaySoundW(path, nullptr, flags);
+    return g_systemResult;
+}
+
+// A PCM WAV whose header announces dataSize bytes of samples, with only `present` of them there.
+QByteArray wavBytes(quint32 dataSize, int present)
+{
+    QByteArray b("RIFF");
+    auto put32 = [&b](quint32 v) { for (int i = 0; i < 4; ++i) b.append(char((v >> (8 * i)) & 0xFF)); };
+    auto put16 = [&b](quint16 v) { b.append(char(v & 0xFF)); b.append(char(v >> 8)); };
+    put32(36 + dataSize);
+    b.append("WAVEfmt ");
+    put32(16);
+    put16(1);
+    put16(1);
+    put32(22050);
+    put32(44100);
+    put16(2);
+    put16(16);
+    b.append("data");
+    put32(dataSize);
+    b.append(QByteArray(present, '\0'));
+    return b;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QString chime() { return qEnvironmentVariable("BEXALO_PROGRAM_DIR") + QStringLiteral("/positivo.wav"); }
+
+} // namespace
+
+class tst_WinmmSound : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { g_calls.clear(); }
+    void theChimeGoesToTheSystemByItsNativePathInTheBackgroundWithoutBeep();
+    void aBadFileNeverReachesTheSystem_data();
+    void aBadFileNeverReachesTheSystem();
+    void theFileIsCheckedAgainAtEverySound();
+    void theSystemAcceptsTheChimeAndASecondOneInItsPlace();
+};
+
+void tst_WinmmSound::theChimeGoesToTheSystemByItsNativePathInTheBackgroundWithoutBeep()
+{
+    QVERIFY2(QFile::exists(chime()), qPrintable(chime()));
+    WinmmSound sound(recordCall);
+    sound.play(chime());
+    QCOMPARE(g_calls.size(), 1);
+    QCOMPARE(g_calls[0].path, QDir::toNativeSeparators(chime()));
+    QVERIFY(g_calls[0].path.endsWith(QLatin1String("\\positivo.wav")));
+    QCOMPARE(g_calls[0].flags, unsigned(SND_FILENAME | SND_ASYNC | SND_NODEFAULT));
+}
+
+void tst_WinmmSound::aBadFileNeverReachesTheSystem_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("empty") << QByteArray() << true;
+    QTest::newRow("not a wav") << QByteArray("this is not a sound file at all\n").repeated(20) << true;
+    QTest::newRow("truncated header") << QByteArray("RIFF\x24\x00\x00\x00WAVEfmt ", 16) << true;
+    QTest::newRow("samples cut short") << wavBytes(22050, 1000) << true;
+    QTest::newRow("too large to be a chime") << wavBytes(9 * 1024 * 1024, 9 * 1024 * 1024) << true;
+}
+
+void tst_WinmmSound::aBadFileNeverReachesTheSystem()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, exists);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("positivo.wav"));
+    if (exists) {
+        QVERIFY(writeFile(path, content));
+    }
+    WinmmSound sound(recordCall);
+    sound.play(path);
+    sound.play(path);
+    QVERIFY(g_calls.isEmpty());
+}
+
+void tst_WinmmSound::theFileIsCheckedAgainAtEverySound()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("positivo.wav"));
+    QVERIFY(writeFile(path, wavBytes(22050, 1000)));
+    WinmmSound sound(recordCall);
+    sound.play(path);
+    QVERIFY(g_calls.isEmpty());
+
+    QVERIFY(writeFile(path, wavBytes(2000, 2000)));
+    sound.play(path);
+    QCOMPARE(g_calls.size(), 1);
+
+    QVERIFY(QFile::remove(path));
+    sound.play(path);
+    QCOMPARE(g_calls.size(), 1);
+}
+
+void tst_WinmmSound::theSystemAcceptsTheChimeAndASecondOneInItsPlace()
+{
+    WinmmSound sound(realCall);
+    sound.play(chime());
+    QCOMPARE(g_systemResult, 1);
+    g_systemResult = -1;
+    sound.play(chime());
+    QCOMPARE(g_systemResult, 1);
+    ::PlaySoundW(nullptr, nullptr, 0);
+}
+
+QTEST_MAIN(tst_WinmmSound)
+#include "tst_winmmsound.moc"
