@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The yardstick of the performance figures: one empty Qt Widgets window, the size of the start
 // window (794 x 554), built with the same Qt and flags as bexalo and nothing else.
 #include <QApplication>

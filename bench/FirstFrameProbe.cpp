@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // A measuring probe preloaded (LD_PRELOAD) into an unchanged Qt Widgets program, bexalo or the
 // baseline window alike, so that both are measured the same way from the outside:
 //   startup  the time from BEXALO_PROBE_T0 (nanoseconds of CLOCK_REALTIME, taken by the shell

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // Timings of the work a pupil waits for: opening each window until its first frame, one layout
 // pass of each window, genera, and one whole exercise cycle (the "+" presses of the right
 // answer, "V E R I F I CA", "A V A N T I", and the repaint they cause). Each figure is the

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // One layout pass on the window with the most controls (frmOperativo1), at a size other than
 // its load size so that every control really moves. Run with QT_QPA_PLATFORM=offscreen.
 #include "exercise/Modulo1.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # The Windows twin of perf.sh: bexalo.exe under Wine beside an empty Qt window cross-built the
 # same way (bench/BaselineWindow.cpp, static, same Qt and flags), and the sizes of what
 # ./package-windows makes. Measured and printed, never asserted.

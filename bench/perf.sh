@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # Prints bexalo's performance figures beside those of a baseline program (one empty Qt Widgets
 # window of the start window's size, built with the same Qt and flags) and beside their goals.
 # Nothing here is a test: the figures are measured, printed and never asserted.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // Times navigation to first frame for two sites in turn (see web-bench.sh) and prints medians.
 import { serve, launch } from "../tests/web/lib.mjs";
 

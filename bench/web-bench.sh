@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # The web figures, measured and printed, never asserted: the transfer size of the site (raw,
 # and gzipped as a web server would send it) and the time from navigation to the first frame
 # in headless Chromium, both beside an empty Qt-for-WebAssembly window of the start window's

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (the POSIX-threads variant, which
 # Qt's threading and std::thread need).
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # How bexalo is installed and packaged. The program looks for positivo.wav in its own folder
 # (the real one, with links resolved), so wherever the program goes the sound goes beside it,
 # and so does the sound module it loads on the first sound.

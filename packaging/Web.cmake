@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # The web build: the program compiled to WebAssembly, with the fonts the windows name built in
 # (Liberation Sans for Arial and MS Sans Serif, Liberation Serif for Times New Roman; they have
 # the same metrics). ./package-web puts the result, the page and the notices into site/.

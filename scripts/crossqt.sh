@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # Sourced by the Windows and web builds: fetches the source of the Qt the machine's own packages
 # ship (the very Qt the Linux build uses) and builds it statically for another target, once, into
 # a cache outside the clone keyed by Qt version, target and configure options. A second run, or

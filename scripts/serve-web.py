@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 """Serves a folder as a plain static web server on 127.0.0.1 and prints its address.
 
     serve-web.py FOLDER [PORT]     PORT 0 (the default 8080 otherwise) takes any free port

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # Sourced by ./run and ./test: installs what is missing on a Debian-family machine, configures
 # and builds. A second run skips what is already done.
 set -euo pipefail

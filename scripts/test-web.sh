@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # The web part of ./test: builds the site with ./package-web, then plays it in Debian's
 # Chromium, driven through its DevTools protocol by puppeteer-core (pinned in
 # tests/web/package-lock.json), from a plain static server on 127.0.0.1.

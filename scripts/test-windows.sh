@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # The Windows part of ./test: builds the release as ./package-windows does (the cross Qt once,
 # into the cache) and the cross-built unit suite, then runs under Wine the unit suite (through
 # CMake's emulator), the pupil's end-to-end sessions, the writes-nothing check and the

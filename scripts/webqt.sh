@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # Sourced by ./package-web: the web build's own steps beside the shared cross-build ones in
 # crossqt.sh. Debian's emscripten lives under /usr/share/emscripten, while Qt looks for an SDK
 # through $EMSDK; a small SDK-shaped folder of links in the cache bridges the two.

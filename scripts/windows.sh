@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # Sourced by ./package-windows and scripts/test-windows.sh: what the Windows build needs, the
 # static cross Qt (built once into the cache, see crossqt.sh), the build folder build-windows
 # and the release made from it.

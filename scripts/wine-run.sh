@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # Runs a Windows program under Wine: the cross-built tests' emulator (CMAKE_CROSSCOMPILING_EMULATOR)
 # and the end-to-end tests' way to start bexalo.exe. The prefix is $WINEPREFIX, by default the
 # one beside the Windows build, made on first use (scripts/wine.sh).

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # Sourced by the Windows scripts and tests: Wine (64-bit only, as Debian's wine64 ships it) in
 # prefixes of bexalo's own, never the user's ~/.wine.
 #

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // bexalo: place value with the school abacus. The only place that wires the program together:
 // the application, the shared state, the real sound, clock and random generator, and the start
 // window, which runs the rest.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // What a pupil counts on one rod of an abacus: the runs of the beads' colour along a vertical
 // line through the rod's beads, on screen as the window draws itself. The line passes beside
 // the rod, whose red is also the colour of the tens beads.

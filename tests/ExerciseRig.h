@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // A test rig for the exercise windows: the shared state wired to a settable clock, a recording
 // sound and a generator (seeded or scripted), and helpers that press buttons as a pupil would
 // and read what the pupil sees.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // What must hold in an exercise window after any event whatever the pupil did: counts and digits
 // in range, the window's state table, the pupil's answer on view matching the counts, and the
 // target on view matching the digits. Used by the monkey test after every event it sends.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The monkey test's referee: looks at the program before and after each event and names every
 // rule the event broke: the rules of each exercise window (MonkeyInvariants.h), each window's
 // exercise its own, the verdict right for what was compared, one sound per right answer, the

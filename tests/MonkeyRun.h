@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The monkey test's machinery: one run of the program under random input, with its own
 // generator of choices, a fake clock, the event log, and the hands that press, release and type
 // as a pupil would. Every event goes through step(), which lets the program settle and has the

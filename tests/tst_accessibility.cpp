@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // What a screen reader finds in the three windows, read through QAccessible as an assistive
 // technology reads it: the name and role of every button, the counts the abacus and the picture
 // columns show, and the verdict, counts and times with what they mean.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The command button and the keyboard: Space and Enter press a button the pupil can see, and
 // never one that has been hidden while it kept the keyboard focus, as "A V A N T I" does after
 // "No" and "No" itself does once the help offer goes away.

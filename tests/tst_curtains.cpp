@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The start window's opening curtains, tick by tick: the step arithmetic on its own, then the
 // real window, whose timer is stepped by hand (the event loop never runs between ticks, so the
 // 10 ms timer cannot add ticks of its own).

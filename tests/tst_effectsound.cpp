@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The real success sound: it finds positivo.wav beside the built program and loads it, a
 // missing or broken file stays silent without raising anything or holding up the caller, and a
 // file put right or replaced while the program runs is heard at the next play.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // One exercise through every path in both windows: a right answer with its sound, digits and
 // times; a wrong one with its red places and the help offer; "Si"; "No" once, twice and the
 // third time with its message; and the timing the statistics show.

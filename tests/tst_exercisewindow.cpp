@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // Both exercise windows from opening to the next exercise: the load state, the target on show,
 // the "+" and "-" presses, the column orders, and each window keeping its own exercise.
 #include "BeadRuns.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The three windows as built from their control tables: every control in creation order with
 // its place and look, and the stacking, captions and keyboard order that are easy to get wrong.
 #include "controls/CommandButton.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The start window driven as a pupil drives it: real key and mouse events on the shown,
 // active window. Keys go to whatever window has the keyboard, held keys repeat as Qt delivers
 // them on X11 (auto-repeat release/press pairs), and "Vai" opens the real exercise windows.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // On a screen twice as dense (scale factor 2) the windows keep their logical geometry, and
 // the pictures and the icon are drawn at the screen's own resolution rather than doubled.
 #include "BeadRuns.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // Both exercise windows played with the keyboard alone, as a pupil who cannot use the mouse
 // plays them: Tab from button to button, Space or Enter to press, Esc to answer "No". Every key
 // goes to the widget that has the focus, and the focus never rests on a button out of sight.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The start window's key rules without any widget: the code a key event stands for, which keys
 // a group acts on, where Space goes, and which locks a handled key sets and a release clears.
 #include "controls/KeyCodes.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The sound as the program wires it: the player and its audio libraries are loaded from the
 // program's folder on the first sound and not before, and without the module every sound is
 // silent and nothing is reported.

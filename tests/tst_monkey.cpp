@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The whole program under random input: a seeded monkey presses any mouse button on any visible
 // control of any open window, types and holds keys, opens both exercise windows with "Vai",
 // closes them, resizes and minimises windows, ticks the curtains, answers the message box and

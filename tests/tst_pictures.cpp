@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The pictures drawn by code: their sizes, colours and the pixels their layout fixes, and their
 // sharp rendering at higher pixel ratios.
 #include "assets/Pictures.h"

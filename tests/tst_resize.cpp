@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The proportional layout: the ratio arithmetic on its own, then every window of the program,
 // built from its class, loaded, shown and resized. Nothing here runs the event loop, so the
 // start window's curtain timer cannot move its curtains between two looks at the layout.

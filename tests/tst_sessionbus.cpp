@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // Whether a D-Bus session bus is there to talk to, decided before the application starts:
 // from the address in the environment or the user's bus socket in the runtime folder.
 #include "platform/SessionBus.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The draws of an exercise as plain functions of the generator: the distinct posti of a
 // scatter with their redraws, the column orders and their table, and values that never reach 1.
 #include "exercise/OrdineColonne.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The timing of an answer: whole seconds between two clock readings, midnight included, their
 // text form, and what the two statistics labels show once the caps are reached.
 #include "exercise/Tempi.h"

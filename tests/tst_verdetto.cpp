@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The verdict on an answer: right only when all three places match, and exactly the places
 // that differ are wrong, whether the pupil put too many or too few.
 #include "exercise/Verdetto.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The success sound on Windows: the file goes to winmm's PlaySoundW by its native path, in the
 // background, with no default beep, and only when its header passes the same check as on
 // Linux, read again at every sound.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 """Writes src/assets/positivo.wav: the short rising chime that greets a right answer.
 
 Two bell-like notes (E5 then B5, a fifth apart) with a soft attack and an exponential decay,

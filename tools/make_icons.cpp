@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // Writes the program's triangle icon as the files an installed program needs, each size drawn
 // by the same code that draws the window icon (never a scaled copy):
 //   make_icons hicolor <dir>   <dir>/<n>x<n>/apps/bexalo.png for the hicolor theme

@@ -1,3 +1,6 @@
+; SPDX-License-Identifier: GPL-3.0-or-later
+; Copyright (C) The bexalo developers
+
 ; The Windows installer of bexalo, made by ./package-windows with Debian's makensis:
 ;   makensis -DVERSION=1.2.0 -DSTAGE=<folder of the zip> -DICON=<bexalo.ico> -DOUTFILE=<setup.exe> bexalo.nsi
 ; It installs for all users under Program Files, adds "Bexalo" to the Start menu and registers

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The pictures are lists of solid rectangles in picture pixels (the triangle is drawn row by
 // row), filled at device resolution so that higher pixel ratios stay crisp.
 #include "assets/Pictures.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The four pictures the windows show (unit, ten, hundred and the triangle icon), drawn by code
 // from their pixel layout so that no image file has to travel with the program.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // Colours of the tables (#RRGGBB as 0xRRGGBB) as Qt colours.
 #pragma once
 

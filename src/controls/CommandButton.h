@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // A command button in the graphical style: flat face in its BackColor, caption centred.
 // Click comes from the mouse, from Space, and from Enter while the button has the focus.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // What every control of a window has in common, whatever its class: its name and index, its
 // place in the window's collection, its geometry in twips and the properties the handlers use.
 #pragma once

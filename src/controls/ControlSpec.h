@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // One row of a window's control table: the design values of one control, exactly as the
 // window is laid out (positions in twips, colours #RRGGBB). FormBuilder turns a table of these
 // into widgets; nothing else places a control.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // A window of the program: built from its control table, it keeps every control in one
 // collection in creation order (timers and menu items too), reports its client size in twips,
 // and turns Qt's window events into Load, Resize and Unload.

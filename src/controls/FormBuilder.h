@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The one builder that turns a window's control table into widgets: every control of the
 // table in creation order, with its container, geometry, look, stacking and tab order.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The collection of loaded windows, in the order they were loaded. When the last one is
 // unloaded the program has nothing left to show: lastUnloaded() tells main to end it.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // A container: fills its area with its BackColor, draws a single-line border when it has one
 // and its caption on the top edge. Disabling it disables everything it holds.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // A picture at its natural size, one picture pixel per 15 twips, never stretched: moving the
 // control moves the picture and leaves its size alone. The picture comes from the source the
 // window's table hands the builder, by the name the image's row gives.

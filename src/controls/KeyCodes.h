@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // Qt key events as the key handlers see them: a virtual key code on key-down and key-up
 // ("1" is 49, Enter 13, keypad "1" 97) and a character code on key-press (Space is 32).
 #pragma once

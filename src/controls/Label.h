@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // Text drawn on its container: opaque or transparent, left or centred, wrapped within its
 // width, with an optional single-line border and a hint shown while the pointer rests on it.
 #pragma once

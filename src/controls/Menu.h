@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // A top-level menu entry. The windows' only entry has an empty caption and no action, so it
 // lives in the control collection without showing a menu bar.
 #pragma once

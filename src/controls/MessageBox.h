@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The modal message box: text, title, an information icon and one OK button. While it is up
 // nothing else of the program takes input; what follows it runs once it has been closed.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // An option button in the graphical style: it looks like a push button, looks pressed while
 // selected, and forms one exclusive group with the other option buttons of its container.
 // Qt's key, mouse and focus events reach the window's handlers here, and only here, in the

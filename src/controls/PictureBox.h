@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // A plain panel in its BackColor, framed by the classic sunken edge unless its row asks for no
 // border. Docked to the left or right edge of its window it always spans the full client
 // height against that edge, and only its width is free.

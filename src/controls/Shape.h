@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // A rounded rectangle drawn on its container: filled in its BackColor, with a solid border of
 // the given width in the system text colour.
 #pragma once

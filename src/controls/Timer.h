@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // A timer control: Interval in milliseconds, Enabled, and a periodic Timer event on the
 // user-interface thread. It has no geometry and no widget.
 #pragma once

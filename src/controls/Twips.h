@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The one place where design units meet the screen: the tables speak twips (1/1440 inch),
 // Qt speaks logical pixels, and at 96 dpi fifteen twips make one pixel.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // Keeps the abacus and the three picture columns described for a screen reader with what they
 // show, e.g. "Abaco: 3 centinaia, 4 decine, 2 unità" and "Unità: 5": counted from the visible
 // beads and pictures each time one of them is shown or hidden, whoever shows or hides it.

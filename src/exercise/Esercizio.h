@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // One window's exercise: the target number, the pupil's answer, the attempts, the window's
 // statistics and the times of the current exercise. Each exercise window keeps its own, so two
 // windows open at once never disturb each other; only the total time is shared (Modulo1).

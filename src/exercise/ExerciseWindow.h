@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // What the two exercise windows do alike, written once: loading, the "+" and "-" presses,
 // verification with scoring and timing, the help offer and its "Si" and "No". The
 // picture-to-abacus and the abacus-to-picture windows add only their own differences.

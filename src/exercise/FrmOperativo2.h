@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The abacus-to-picture window: the program shows the number as beads on the abacus, the
 // pupil builds it as pictures filling each column from the top (up to nine a column); the
 // help scatters the right pictures.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // What the windows share for the whole run: the pupil's choices on the start window, the
 // total time across every window, and the services the exercises use (sound, clock, random
 // generator). Each exercise window keeps its own exercise (see Esercizio).

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The six orders of the three picture columns: for each order, from left to right, which
 // column stands there and which marker gives its left edge.
 #pragma once

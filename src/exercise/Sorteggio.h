@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The random draws of an exercise, as plain functions of the one generator: a digit or a slot
 // (0 to 8), the distinct slots of a scatter, and the order of the three picture columns.
 #pragma once

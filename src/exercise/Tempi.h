@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The timing of an answer: whole seconds between two clock readings (seconds since midnight),
 // their text form, and the caps of the two statistics labels.
 #pragma once

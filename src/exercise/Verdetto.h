@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The verdict on an answer: which places differ from the target. All three places are
 // compared at both levels; at level 1 the hundreds are 0 on both sides.
 #pragma once

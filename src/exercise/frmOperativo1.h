@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The picture-to-abacus window: the program scatters the number as pictures over three
 // columns, the pupil builds it on the abacus (up to ten beads a rod); a right answer is also
 // written out in digits under "CORRETTO".

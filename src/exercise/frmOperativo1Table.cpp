@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The picture-to-abacus window's controls as data, in creation order (which is also the
 // stacking order: among siblings the earlier row is drawn above).
 #include "exercise/frmOperativo1Table.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // Proportional layout: at load a window records each control's geometry as fractions of its
 // client size; on every resize it puts each control back at those fractions of the new size.
 // Fonts and pictures are never scaled, and the records are never updated after the capture,

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The success sound in the browser: the file is fetched from beside the page (once, on the
 // first sound), its header checked as on the desktop, and played through the browser's own
 // audio. A file that is missing or fails the check gives silence.

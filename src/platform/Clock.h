@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The time of day as the exercises measure it: seconds since local midnight, with the
 // fraction, in single precision. Tests hand in a clock they can set.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The real success sound: Qt Multimedia's QSoundEffect, which decodes and plays in the
 // background. Created on first use so that start-up does not wait for the audio system. The
 // file is looked at again on every play, so one put right or replaced while the program runs

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The success sound as the program wires it: the real player (EffectSound, with Qt Multimedia
 // and the audio and codec libraries that come with it) lives in the sound module beside the
 // program and is loaded only when the first sound is asked for, so that start-up neither loads

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The web: the page is the screen. The fonts the windows name come with the program (the
 // metric-compatible Liberation fonts), every window stays inside the page when it opens and
 // when the page changes size, and at the end the page says that bexalo has ended.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The program's one generator of random draws: uniform single-precision values in [0, 1)
 // from a fixed initial state at every start, reseeded from a clock reading on request.
 #pragma once

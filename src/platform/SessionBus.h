@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The D-Bus session bus, which the accessibility bridge uses to reach screen readers. Where
 // there is none (a login without a desktop session, ssh -X, a kiosk script), the D-Bus library
 // would launch a bus daemon of its own, which writes into the user's home: no screen reader can

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The success sound, behind a seam: the program asks for a WAV file to be played in the
 // background and goes on at once. Tests hand in a recording double.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The sound module: the program loads it on the first sound (LazySound) and asks it for the
 // real player.
 #include "platform/EffectSound.h"

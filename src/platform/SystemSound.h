@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The success sound the program plays on this platform. Each platform has its own file that
 // makes it (SystemSound<Platform>.cpp), and CMake picks the one that is built, so main.cpp wires
 // the sound the same way everywhere.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // Linux (and any desktop with Qt Multimedia): the player lives in the sound module beside the
 // program, loaded on the first sound.
 #include "platform/LazySound.h"

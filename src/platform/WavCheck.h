@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // A look at a WAV file's header before it goes to the audio system: Qt's decoder waits for
 // ever on an empty or truncated file (and then blocks the program's exit), and would read a
 // huge file whole into memory. Only a complete, plain PCM file of sensible size passes.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The success sound on Windows: winmm's PlaySoundW plays the file in the background and
 // returns at once, and a new sound cuts off one still playing. The file's header is checked
 // first, as everywhere, so a broken file is never handed over; a file the call still cannot

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 #include "start/CurtainStep.h"
 
 namespace bexalo {

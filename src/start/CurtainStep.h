@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The arithmetic of the opening curtains: each tick takes 75 twips (5 pixels at 96 dpi) off
 // each curtain, and the animation ends once the left curtain is 10 twips wide or less.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The start window: the pupil chooses direction, level and action, with the mouse or the
 // keyboard, and "Vai" opens the exercise window of the chosen direction. Its curtains slide
 // open when it is first shown; closing it closes every window and ends the program.

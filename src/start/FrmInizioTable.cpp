@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The start window's controls as data, in creation order (which is also the stacking order).
 #include "start/FrmInizioTable.h"
 

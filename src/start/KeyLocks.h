@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The start window's key rules as plain code: which keys an option group acts on, where Space
 // moves the focus, and the six locks that make a held key act only once, even when its
 // repeats reach the next group after the focus has moved on.

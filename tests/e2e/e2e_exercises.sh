@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # A pupil plays both directions with the mouse, reading the number from the screen: one
 # exercise of each direction to "Esatto", and one answered wrong, with help refused three
 # times and the message closed with Enter.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # Windows in proportion at any size, and the start window's curtains: closed right after the
 # start, open about a second later, and open for good: a later maximise or restore lays the
 # window out and leaves its options usable.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # The installable package: made by CPack from the build, unpacked into a scratch root with
 # dpkg -x, its layout and metadata checked, then the installed program started through its link
 # in bin: it opens the start window, its sound loads from its own folder, and "Esci" ends it.

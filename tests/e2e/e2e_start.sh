@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # A pupil starts bexalo, chooses "Dall'abaco al grafico", level "da    u" and "Vai" with the
 # keyboard (Shift held down), sees the exercise window, then clicks "Esci": the program ends cleanly.
 source "$(dirname "$0")/lib.sh"

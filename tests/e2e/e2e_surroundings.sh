@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # bexalo in bad or unusual surroundings: no display at all, a display that cannot be reached,
 # a session that must leave the user's folders untouched (with no D-Bus session bus, which
 # must not get launched for us), a desktop session bus with a screen reader listening, and two

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # Shared by the end-to-end tests: a real X server (Xvfb) with a window manager (openbox), the
 # built program started in it, and the pupil's hands (xdotool) and eyes (wmctrl, screenshots).
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // Used by the package test: loads one sound file through the program's own sound seam and
 // says whether it is ready to play. Exit status 0 ready, 1 refused or failed, 2 no answer.
 #include "platform/EffectSound.h"

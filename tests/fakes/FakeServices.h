@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // The shared state of a run wired to test doubles: a clock the test sets, a sound that
 // records, and a generator that is seeded (and can be scripted).
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // A sound that records what it was asked to play instead of playing it.
 #pragma once
 

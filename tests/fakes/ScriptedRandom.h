@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // A generator that hands out the values a test scripts, in order, then falls back to a seeded
 // real generator; it records every reseed.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // What the browser tests share: the site served on 127.0.0.1, Debian's Chromium driven through
 // its DevTools protocol, screenshots read pixel by pixel, and the windows of bexalo found in the
 // page. Window coordinates are the client pixels of the desktop end-to-end tests.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // What a pupil sees and presses in bexalo's windows, in client pixels (the same places as the
 // desktop end-to-end tests): the start window's buttons, and for each exercise window its
 // "+" buttons, verify, "No", and where the target number and the verdicts show.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
 // bexalo in Debian's Chromium: the page served from a plain static server, played as a pupil
 // plays it, with the mouse, by touch and with the keyboard, read from screenshots.
 import { test, before, after } from "node:test";

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # Starts bexalo.exe under Wine for the end-to-end tests, in a prefix of their own beside the
 # build (BEXALO_E2E_WINEPREFIX chooses another). Whatever an earlier test left running there
 # goes first: its X server is gone. The exit status is the program's.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # The Windows installer as a technician uses it: a silent install (/S) into a fresh Wine prefix
 # puts the program, its sound and the uninstaller under Program Files, adds "Bexalo" to the
 # Start menu for all users and registers the uninstaller; the installed program starts and ends

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
 # bexalo.exe writes nothing: a whole session under Wine (both exercise windows opened, by
 # keyboard and by mouse, a right answer's sound, "Esci") leaves the prefix's user folders and
 # its registry as they were, apart from what Wine itself keeps there.
