@@ -36,8 +36,8 @@ double cpuMs()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
-           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
 }
 
 long peakRssKb()
@@ -72,8 +72,8 @@ void pressOption(const char *name)
     for (QWidget *top : QApplication::topLevelWidgets()) {
         if (auto *w = top->findChild<QWidget *>(QLatin1String(name))) {
             const QPointF centre = QRectF(w->rect()).center();
-            QMouseEvent press(QEvent::MouseButtonPress, centre, w->mapToGlobal(centre), Qt::LeftButton,
-                              Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent press(QEvent::MouseButtonPress, centre, w->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
+                              Qt::NoModifier);
             QCoreApplication::sendEvent(w, &press);
             QMouseEvent release(QEvent::MouseButtonRelease, centre, w->mapToGlobal(centre), Qt::LeftButton,
                                 Qt::NoButton, Qt::NoModifier);
@@ -101,9 +101,8 @@ void afterFirstFrame(double firstFrameMs)
             const double before = cpuMs();
             // A timer of our own would wake the program; a sleeping thread does not.
             auto *waiter = QThread::create([] { QThread::sleep(10); });
-            QObject::connect(waiter, &QThread::finished, qApp, [before] {
-                report(QStringLiteral("idle_cpu_ms=%1").arg(cpuMs() - before, 0, 'f', 1));
-            });
+            QObject::connect(waiter, &QThread::finished, qApp,
+                             [before] { report(QStringLiteral("idle_cpu_ms=%1").arg(cpuMs() - before, 0, 'f', 1)); });
             waiter->start();
         });
     } else {

@@ -60,8 +60,7 @@ void print(const char *name, double ms)
     std::fflush(stdout);
 }
 
-template <class Window>
-Window *openWindow(Modulo1 &modulo)
+template <class Window> Window *openWindow(Modulo1 &modulo)
 {
     auto *w = new Window(modulo);
     PaintCounter counter;
@@ -84,8 +83,7 @@ void closeWindow(Form *w)
     QCoreApplication::processEvents();
 }
 
-template <class Window>
-void benchOpening(const char *name, Modulo1 &modulo)
+template <class Window> void benchOpening(const char *name, Modulo1 &modulo)
 {
     // Each sample opens the window afresh and closes it outside the timing.
     std::vector<double> times;
@@ -113,9 +111,9 @@ void benchLayout(const char *name, Form &w)
     }
     int turn = 0;
     print(name, medianMs(9, 200, [&] {
-        Resize::apply(w, turn ? second : first);
-        turn ^= 1;
-    }));
+              Resize::apply(w, turn ? second : first);
+              turn ^= 1;
+          }));
     Resize::apply(w, first);
 }
 
@@ -167,9 +165,7 @@ int main(int argc, char *argv[])
     FrmInizio *start = openWindow<FrmInizio>(modulo);
     benchLayout("layout_FrmInizio_ms", *start);
     closeWindow(start);
-    benchWindow<frmOperativo1>("layout_frmOperativo1_ms", "genera_frmOperativo1_ms", "cycle_frmOperativo1_ms",
-                               modulo);
-    benchWindow<FrmOperativo2>("layout_FrmOperativo2_ms", "genera_FrmOperativo2_ms", "cycle_FrmOperativo2_ms",
-                               modulo);
+    benchWindow<frmOperativo1>("layout_frmOperativo1_ms", "genera_frmOperativo1_ms", "cycle_frmOperativo1_ms", modulo);
+    benchWindow<FrmOperativo2>("layout_FrmOperativo2_ms", "genera_FrmOperativo2_ms", "cycle_FrmOperativo2_ms", modulo);
     return 0;
 }

@@ -12,8 +12,7 @@
 
 using namespace bexalo;
 
-class BenchLayout : public QObject
-{
+class BenchLayout : public QObject {
     Q_OBJECT
 
 private slots:
@@ -41,7 +40,8 @@ void BenchLayout::onePassOnTheBiggestWindow()
     }
     const std::vector<ControlGeometry> *turns[] = {&first, &second};
     int turn = 0;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         Resize::apply(window, *turns[turn]);
         turn ^= 1;
     }
@@ -59,7 +59,8 @@ void BenchLayout::oneResizeOfTheBiggestWindow()
     // Two sizes in turn, so that no pass finds its controls already in place.
     const QSize sizes[] = {QSize(1280, 960), QSize(1000, 700)};
     int turn = 0;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         window.resize(sizes[turn]);
         turn ^= 1;
     }

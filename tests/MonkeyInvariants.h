@@ -14,19 +14,26 @@ namespace bexalo::test {
 
 inline bool sameExercise(const Esercizio &a, const Esercizio &b)
 {
-    return a.cifraU == b.cifraU && a.cifraDa == b.cifraDa && a.cifraH == b.cifraH && a.contaU == b.contaU
-           && a.contaDa == b.contaDa && a.contaH == b.contaH && a.tentativi == b.tentativi
-           && a.risEsatte == b.risEsatte && a.risErrate == b.risErrate && a.numOperazione == b.numOperazione
-           && a.tempoInizio == b.tempoInizio && a.tempoRisposta == b.tempoRisposta
-           && a.tempoParziale == b.tempoParziale && a.testoParziale == b.testoParziale
-           && a.testoTotale == b.testoTotale;
+    return a.cifraU == b.cifraU && a.cifraDa == b.cifraDa && a.cifraH == b.cifraH && a.contaU == b.contaU &&
+           a.contaDa == b.contaDa && a.contaH == b.contaH && a.tentativi == b.tentativi && a.risEsatte == b.risEsatte &&
+           a.risErrate == b.risErrate && a.numOperazione == b.numOperazione && a.tempoInizio == b.tempoInizio &&
+           a.tempoRisposta == b.tempoRisposta && a.tempoParziale == b.tempoParziale &&
+           a.testoParziale == b.testoParziale && a.testoTotale == b.testoTotale;
 }
 
 inline QString describeExercise(const Esercizio &e)
 {
     return QStringLiteral("target h%1 da%2 u%3, counts h%4 da%5 u%6, tentativi %7, esatte %8, errate %9, n. %10")
-        .arg(e.cifraH).arg(e.cifraDa).arg(e.cifraU).arg(e.contaH).arg(e.contaDa).arg(e.contaU)
-        .arg(e.tentativi).arg(e.risEsatte).arg(e.risErrate).arg(e.numOperazione);
+        .arg(e.cifraH)
+        .arg(e.cifraDa)
+        .arg(e.cifraU)
+        .arg(e.contaH)
+        .arg(e.contaDa)
+        .arg(e.contaU)
+        .arg(e.tentativi)
+        .arg(e.risEsatte)
+        .arg(e.risErrate)
+        .arg(e.numOperazione);
 }
 
 inline bool answerMatchesTarget(const Esercizio &e)
@@ -112,7 +119,8 @@ inline QStringList brokenRules(ExerciseWindow *w, bool helpAnswerOnView)
         for (Posto p : kAllPlaces) {
             const Colour expected = e.conta(p) != e.cifra(p) ? kRosso : kGiallo;
             require(ExerciseRig::pairColour(w, p) == expected,
-                    QStringLiteral("%1 pair has colour %2").arg(QString::fromLatin1(names(p).plus))
+                    QStringLiteral("%1 pair has colour %2")
+                        .arg(QString::fromLatin1(names(p).plus))
                         .arg(ExerciseRig::pairColour(w, p), 6, 16, QLatin1Char('0')));
         }
     } else {
@@ -126,9 +134,9 @@ inline QStringList brokenRules(ExerciseWindow *w, bool helpAnswerOnView)
             if (operazione) {
                 require(!verifica && e.tutteLeConteAZero(), QStringLiteral("A V A N T I shown while answering"));
             } else {
-                require(verifica == !e.tutteLeConteAZero(),
-                        QStringLiteral("CmdVerifica %1 with counts %2").arg(verifica ? "shown" : "hidden")
-                            .arg(describeExercise(e)));
+                require(verifica == !e.tutteLeConteAZero(), QStringLiteral("CmdVerifica %1 with counts %2")
+                                                                .arg(verifica ? "shown" : "hidden")
+                                                                .arg(describeExercise(e)));
             }
         } else {
             // Verified right, or help given after "Si".
@@ -141,8 +149,8 @@ inline QStringList brokenRules(ExerciseWindow *w, bool helpAnswerOnView)
         const bool corretto = ExerciseRig::shown(w, "Label8");
         require(corretto == (esito == QLatin1String("Esatto")), QStringLiteral("CORRETTO does not follow the verdict"));
         if (corretto) {
-            require(ExerciseRig::caption(w, "Label7") == QString::number(e.contaU)
-                        && ExerciseRig::caption(w, "Label6") == QString::number(e.contaDa),
+            require(ExerciseRig::caption(w, "Label7") == QString::number(e.contaU) &&
+                        ExerciseRig::caption(w, "Label6") == QString::number(e.contaDa),
                     QStringLiteral("digits written out wrong"));
         }
     }
@@ -154,7 +162,9 @@ inline QStringList brokenRules(ExerciseWindow *w, bool helpAnswerOnView)
         const QString place = QString::fromLatin1(names(p).beads);
         if (abacus) {
             require(pictures.size() == e.cifra(p), QStringLiteral("%1 target pictures for digit %2 of %3")
-                                                       .arg(pictures.size()).arg(e.cifra(p)).arg(place));
+                                                       .arg(pictures.size())
+                                                       .arg(e.cifra(p))
+                                                       .arg(place));
             require(helpAnswerOnView || beads == ExerciseRig::firstN(1, e.conta(p)),
                     QStringLiteral("%1 beads %2 for count %3").arg(place).arg(beads.size()).arg(e.conta(p)));
         } else {

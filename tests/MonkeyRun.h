@@ -53,16 +53,20 @@ inline const KeySpec kKeys[] = {
     {"F4", Qt::Key_F4, Qt::AltModifier, ""},
 };
 
-inline const Qt::MouseButton kButtons[] = {Qt::LeftButton, Qt::LeftButton, Qt::LeftButton,
+inline const Qt::MouseButton kButtons[] = {Qt::LeftButton,  Qt::LeftButton,   Qt::LeftButton,
                                            Qt::RightButton, Qt::MiddleButton, Qt::BackButton};
 
 inline QString buttonName(Qt::MouseButton b)
 {
     switch (b) {
-    case Qt::LeftButton: return QStringLiteral("Left");
-    case Qt::RightButton: return QStringLiteral("Right");
-    case Qt::MiddleButton: return QStringLiteral("Middle");
-    default: return QStringLiteral("Back");
+    case Qt::LeftButton:
+        return QStringLiteral("Left");
+    case Qt::RightButton:
+        return QStringLiteral("Right");
+    case Qt::MiddleButton:
+        return QStringLiteral("Middle");
+    default:
+        return QStringLiteral("Back");
     }
 }
 
@@ -214,10 +218,14 @@ protected:
     QSize randomSize()
     {
         switch (pick(6)) {
-        case 0: return {0, 0};
-        case 1: return {1 + pick(40), 1 + pick(40)};
-        case 2: return {2400 + pick(1600), 1800 + pick(1200)};
-        default: return {100 + pick(1500), 80 + pick(1100)};
+        case 0:
+            return {0, 0};
+        case 1:
+            return {1 + pick(40), 1 + pick(40)};
+        case 2:
+            return {2400 + pick(1600), 1800 + pick(1200)};
+        default:
+            return {100 + pick(1500), 80 + pick(1100)};
         }
     }
 
@@ -301,9 +309,8 @@ protected:
                  .arg(QString::fromLatin1(k.name), down ? QStringLiteral("down") : QStringLiteral("up"),
                       autoRepeat ? QStringLiteral(" repeat") : QString(), form->objectName(),
                       form->focusWidget() ? form->focusWidget()->objectName() : QStringLiteral("none")),
-             form, [&] {
-                 QTest::simulateEvent(target, down, k.key, k.modifiers, QString::fromLatin1(k.text), autoRepeat);
-             });
+             form,
+             [&] { QTest::simulateEvent(target, down, k.key, k.modifiers, QString::fromLatin1(k.text), autoRepeat); });
     }
 
     // The modal box of the third "No" runs its own event loop inside the handler: this timer
@@ -317,18 +324,26 @@ protected:
         m_answering = true;
         ++m_boxes;
         const QString expected = QStringLiteral("Hai già fatto 3 tentativi. \nOra intervengo io. ");
-        if (box->windowTitle() != QLatin1String("Attenzione") || box->text() != expected
-            || box->buttons().size() != 1) {
+        if (box->windowTitle() != QLatin1String("Attenzione") || box->text() != expected ||
+            box->buttons().size() != 1) {
             fail(QStringLiteral("message box '%1' / '%2'").arg(box->windowTitle(), box->text()));
         }
         const int how = pick(4);
         static const char *const ways[] = {"OK clicked", "Return", "Escape", "closed"};
         note(QStringLiteral("      message box '%1' answered: %2").arg(box->windowTitle(), QLatin1String(ways[how])));
         switch (how) {
-        case 0: QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton); break;
-        case 1: QTest::keyClick(box, Qt::Key_Return); break;
-        case 2: QTest::keyClick(box, Qt::Key_Escape); break;
-        default: box->close(); break;
+        case 0:
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            break;
+        case 1:
+            QTest::keyClick(box, Qt::Key_Return);
+            break;
+        case 2:
+            QTest::keyClick(box, Qt::Key_Escape);
+            break;
+        default:
+            box->close();
+            break;
         }
         m_answering = false;
     }

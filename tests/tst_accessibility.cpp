@@ -30,10 +30,7 @@ QAccessibleInterface *accessible(QObject *object)
     return iface;
 }
 
-QString said(QObject *object, QAccessible::Text what = QAccessible::Name)
-{
-    return accessible(object)->text(what);
-}
+QString said(QObject *object, QAccessible::Text what = QAccessible::Name) { return accessible(object)->text(what); }
 
 QString said(ExerciseWindow *w, const char *control, QAccessible::Text what = QAccessible::Name)
 {
@@ -134,27 +131,44 @@ void tst_Accessibility::eachButtonSaysWhatItDoesWithItsRole_data()
     const int radio = QAccessible::RadioButton;
     const int push = QAccessible::Button;
     const QString start = QStringLiteral("FrmInizio");
-    QTest::newRow("picture to abacus") << start << "Option1_0" << "Dal grafico all'abaco: scegli la direzione" << radio;
-    QTest::newRow("abacus to picture") << start << "Option1_1" << "Dall'abaco al grafico: scegli la direzione" << radio;
-    QTest::newRow("two places") << start << "Option2_0" << "Decine e unità: scegli il livello" << radio;
-    QTest::newRow("three places") << start << "Option2_1" << "Centinaia, decine e unità: scegli il livello" << radio;
-    QTest::newRow("Vai") << start << "Option3_0" << "Vai: apri gli esercizi" << radio;
-    QTest::newRow("Reimposta") << start << "Option3_1" << "Reimposta: ricomincia la scelta" << radio;
-    QTest::newRow("Esci") << start << "Option3_2" << "Esci: chiudi il programma" << radio;
+    QTest::newRow("picture to abacus") << start << "Option1_0"
+                                       << "Dal grafico all'abaco: scegli la direzione" << radio;
+    QTest::newRow("abacus to picture") << start << "Option1_1"
+                                       << "Dall'abaco al grafico: scegli la direzione" << radio;
+    QTest::newRow("two places") << start << "Option2_0"
+                                << "Decine e unità: scegli il livello" << radio;
+    QTest::newRow("three places") << start << "Option2_1"
+                                  << "Centinaia, decine e unità: scegli il livello" << radio;
+    QTest::newRow("Vai") << start << "Option3_0"
+                         << "Vai: apri gli esercizi" << radio;
+    QTest::newRow("Reimposta") << start << "Option3_1"
+                               << "Reimposta: ricomincia la scelta" << radio;
+    QTest::newRow("Esci") << start << "Option3_2"
+                          << "Esci: chiudi il programma" << radio;
 
     for (const char *window : {kFrm1, kFrm2}) {
         const QString w = QString::fromLatin1(window);
         const auto row = [&](const char *what) -> QTestData & { return QTest::addRow("%s %s", window, what); };
-        row("units +") << w << "CmdContaUp" << "Aggiungi un'unità" << push;
-        row("units -") << w << "CmdContaUm" << "Togli un'unità" << push;
-        row("tens +") << w << "CmdContaDap" << "Aggiungi una decina" << push;
-        row("tens -") << w << "CmdContaDam" << "Togli una decina" << push;
-        row("hundreds +") << w << "CmdContaHp" << "Aggiungi un centinaio" << push;
-        row("hundreds -") << w << "CmdContaHm" << "Togli un centinaio" << push;
-        row("verify") << w << "CmdVerifica" << "Verifica la risposta" << push;
-        row("next") << w << "CmdOperazione" << "Esercizio successivo" << push;
-        row("Si") << w << "Cmdsi" << "Sì, mostrami la risposta giusta" << push;
-        row("No") << w << "Cmdno" << "No, riprovo" << push;
+        row("units +") << w << "CmdContaUp"
+                       << "Aggiungi un'unità" << push;
+        row("units -") << w << "CmdContaUm"
+                       << "Togli un'unità" << push;
+        row("tens +") << w << "CmdContaDap"
+                      << "Aggiungi una decina" << push;
+        row("tens -") << w << "CmdContaDam"
+                      << "Togli una decina" << push;
+        row("hundreds +") << w << "CmdContaHp"
+                          << "Aggiungi un centinaio" << push;
+        row("hundreds -") << w << "CmdContaHm"
+                          << "Togli un centinaio" << push;
+        row("verify") << w << "CmdVerifica"
+                      << "Verifica la risposta" << push;
+        row("next") << w << "CmdOperazione"
+                    << "Esercizio successivo" << push;
+        row("Si") << w << "Cmdsi"
+                  << "Sì, mostrami la risposta giusta" << push;
+        row("No") << w << "Cmdno"
+                  << "No, riprovo" << push;
     }
 }
 
@@ -222,7 +236,8 @@ void tst_Accessibility::pressingAnOptionFromTheScreenReaderChoosesItLikeTheMouse
     Form *start = openWindow(rig, QStringLiteral("FrmInizio"));
     auto *direction = start->findChild<OptionButton *>(QStringLiteral("Option1_0"));
     QVERIFY(accessible(direction)->actionInterface());
-    QVERIFY(accessible(direction)->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    QVERIFY(
+        accessible(direction)->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
 
     accessible(direction)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(rig.modulo.percorso, QStringLiteral("1"));
@@ -311,8 +326,8 @@ void tst_Accessibility::verdictCountsAndTimesAreReadWithWhatTheyMean()
     QFETCH(QString, window);
     ExerciseRig rig;
     ExerciseWindow *w = rig.open(window, 2);
-    for (const char *label : {"LblEsito", "LblOperazione", "lblRisEsatte", "lblRisErrate", "LblTempoParziale",
-                              "LblTempoTotale"}) {
+    for (const char *label :
+         {"LblEsito", "LblOperazione", "lblRisEsatte", "lblRisErrate", "LblTempoParziale", "LblTempoTotale"}) {
         QVERIFY2(accessible(R::control(w, label)->widget())->role() == QAccessible::StaticText, label);
     }
     QCOMPARE(said(w, "LblOperazione"), QStringLiteral("Esercizio numero: 1"));
@@ -327,7 +342,8 @@ void tst_Accessibility::verdictCountsAndTimesAreReadWithWhatTheyMean()
     QCOMPARE(said(w, "LblTempoParziale"), QStringLiteral("Tempo parziale in secondi: 7"));
     QCOMPARE(said(w, "LblTempoTotale"), QStringLiteral("Tempo totale in secondi: 7"));
     // The hint the mouse shows is the description.
-    QCOMPARE(said(w, "LblTempoParziale", QAccessible::Description), QStringLiteral("Secondi impiegati per ogni risposta"));
+    QCOMPARE(said(w, "LblTempoParziale", QAccessible::Description),
+             QStringLiteral("Secondi impiegati per ogni risposta"));
 
     QVERIFY(R::press(w, "CmdOperazione"));
     QCOMPARE(said(w, "LblOperazione"), QStringLiteral("Esercizio numero: 2"));

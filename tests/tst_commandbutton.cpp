@@ -20,9 +20,8 @@ namespace {
 // One button alone on a shown window, holding the keyboard focus.
 struct FocusedButton {
     QWidget window;
-    CommandButton button{ControlSpec{.name = "CmdProva", .kind = ControlKind::CommandButton, .width = 1200,
-                                     .height = 495},
-                         &window};
+    CommandButton button{
+        ControlSpec{.name = "CmdProva", .kind = ControlKind::CommandButton, .width = 1200, .height = 495}, &window};
     FocusedButton()
     {
         button.setGeometry(10, 10, 80, 33);
@@ -33,8 +32,7 @@ struct FocusedButton {
 
 } // namespace
 
-class tst_CommandButton : public QObject
-{
+class tst_CommandButton : public QObject {
     Q_OBJECT
 
 private slots:
@@ -57,10 +55,7 @@ void tst_CommandButton::addKeyRows()
     QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
 }
 
-void tst_CommandButton::theKeysPressAVisibleButton_data()
-{
-    addKeyRows();
-}
+void tst_CommandButton::theKeysPressAVisibleButton_data() { addKeyRows(); }
 
 void tst_CommandButton::theKeysPressAVisibleButton()
 {
@@ -73,10 +68,7 @@ void tst_CommandButton::theKeysPressAVisibleButton()
     QCOMPARE(clicks.count(), 1);
 }
 
-void tst_CommandButton::theKeysNeverPressAHiddenButton_data()
-{
-    addKeyRows();
-}
+void tst_CommandButton::theKeysNeverPressAHiddenButton_data() { addKeyRows(); }
 
 void tst_CommandButton::theKeysNeverPressAHiddenButton()
 {
@@ -105,10 +97,10 @@ void tst_CommandButton::afterNoTheKeyboardDoesNotReachTheNextExercise_data()
     QTest::addColumn<bool>("noFromTheMouse");
     QTest::addColumn<int>("key");
     for (const char *kind : {kFrm1, kFrm2}) {
-        QTest::addRow("%s, Space after No from the keyboard", kind) << QString::fromLatin1(kind) << false
-                                                                   << int(Qt::Key_Space);
-        QTest::addRow("%s, Enter after No from the keyboard", kind) << QString::fromLatin1(kind) << false
-                                                                   << int(Qt::Key_Return);
+        QTest::addRow("%s, Space after No from the keyboard", kind)
+            << QString::fromLatin1(kind) << false << int(Qt::Key_Space);
+        QTest::addRow("%s, Enter after No from the keyboard", kind)
+            << QString::fromLatin1(kind) << false << int(Qt::Key_Return);
         QTest::addRow("%s, Space after No clicked", kind) << QString::fromLatin1(kind) << true << int(Qt::Key_Space);
     }
 }

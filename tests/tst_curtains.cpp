@@ -20,8 +20,7 @@
 
 using namespace bexalo;
 
-class tst_Curtains : public QObject
-{
+class tst_Curtains : public QObject {
     Q_OBJECT
 
 private slots:
@@ -55,10 +54,7 @@ private:
     Timer *m_timer = nullptr;
 };
 
-void tst_Curtains::init()
-{
-    m_modulo = std::make_unique<Modulo1>();
-}
+void tst_Curtains::init() { m_modulo = std::make_unique<Modulo1>(); }
 
 void tst_Curtains::cleanup()
 {

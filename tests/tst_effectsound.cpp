@@ -19,8 +19,14 @@ namespace {
 QByteArray wavBytes(quint32 dataSize, int present)
 {
     QByteArray b("RIFF");
-    auto put32 = [&b](quint32 v) { for (int i = 0; i < 4; ++i) b.append(char((v >> (8 * i)) & 0xFF)); };
-    auto put16 = [&b](quint16 v) { b.append(char(v & 0xFF)); b.append(char(v >> 8)); };
+    auto put32 = [&b](quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            b.append(char((v >> (8 * i)) & 0xFF));
+    };
+    auto put16 = [&b](quint16 v) {
+        b.append(char(v & 0xFF));
+        b.append(char(v >> 8));
+    };
     put32(36 + dataSize);
     b.append("WAVEfmt ");
     put32(16);

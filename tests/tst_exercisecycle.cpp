@@ -115,10 +115,7 @@ private slots:
     void closingTheWindowWhileTheMessageIsUpIsSafe();
 };
 
-void tst_ExerciseCycle::aRightAnswerIsPraisedCountedHeardAndTimed_data()
-{
-    addWindowAndLevelRows();
-}
+void tst_ExerciseCycle::aRightAnswerIsPraisedCountedHeardAndTimed_data() { addWindowAndLevelRows(); }
 
 void tst_ExerciseCycle::aRightAnswerIsPraisedCountedHeardAndTimed()
 {
@@ -197,10 +194,7 @@ void tst_ExerciseCycle::aWrongAnswerTurnsExactlyTheWrongPairsRedAndOffersHelp()
     }
 }
 
-void tst_ExerciseCycle::acceptedHelpShowsTheRightAnswerAndLeavesOnlyTheNextExercise_data()
-{
-    addWindowAndLevelRows();
-}
+void tst_ExerciseCycle::acceptedHelpShowsTheRightAnswerAndLeavesOnlyTheNextExercise_data() { addWindowAndLevelRows(); }
 
 void tst_ExerciseCycle::acceptedHelpShowsTheRightAnswerAndLeavesOnlyTheNextExercise()
 {
@@ -230,10 +224,7 @@ void tst_ExerciseCycle::acceptedHelpShowsTheRightAnswerAndLeavesOnlyTheNextExerc
     QCOMPARE(R::caption(w, "LblOperazione"), QStringLiteral("2"));
 }
 
-void tst_ExerciseCycle::twoRefusalsLetThePupilTryAgainUntilRight_data()
-{
-    addWindowAndLevelRows();
-}
+void tst_ExerciseCycle::twoRefusalsLetThePupilTryAgainUntilRight_data() { addWindowAndLevelRows(); }
 
 void tst_ExerciseCycle::twoRefusalsLetThePupilTryAgainUntilRight()
 {
@@ -268,10 +259,7 @@ void tst_ExerciseCycle::twoRefusalsLetThePupilTryAgainUntilRight()
     QCOMPARE(closer.closed, 0);
 }
 
-void tst_ExerciseCycle::theThirdRefusalBringsTheMessageAndTheRightAnswer_data()
-{
-    addWindowAndLevelRows();
-}
+void tst_ExerciseCycle::theThirdRefusalBringsTheMessageAndTheRightAnswer_data() { addWindowAndLevelRows(); }
 
 void tst_ExerciseCycle::theThirdRefusalBringsTheMessageAndTheRightAnswer()
 {
@@ -417,15 +405,24 @@ void tst_ExerciseCycle::theTimesShowWithTheirCaps_data()
     QTest::addColumn<QString>("partialShown");
     QTest::addColumn<QString>("totalShown");
     QTest::addColumn<float>("total");
-    QTest::newRow("0 seconds") << 36000.0f << 36000.9f << -1.0f << " 0" << " 0" << 0.0f;
-    QTest::newRow("7 seconds") << 36000.0f << 36007.0f << -1.0f << " 7" << " 7" << 7.0f;
-    QTest::newRow("98 seconds") << 36000.0f << 36098.0f << -1.0f << " 98" << " 98" << 98.0f;
-    QTest::newRow("99 seconds") << 36000.0f << 36099.0f << -1.0f << "99" << " 99" << 99.0f;
-    QTest::newRow("150 seconds") << 36000.0f << 36150.0f << -1.0f << "99" << " 150" << 150.0f;
-    QTest::newRow("total 998") << 36000.0f << 36007.0f << 991.0f << " 7" << " 998" << 998.0f;
-    QTest::newRow("total 999") << 36000.0f << 36007.0f << 992.0f << " 7" << "999" << 999.0f;
-    QTest::newRow("total 1500") << 36000.0f << 36007.0f << 1493.0f << " 7" << "999" << 1500.0f;
-    QTest::newRow("over midnight") << 86395.5f << 2.0f << 100.0f << " 6" << " 106" << 106.0f;
+    QTest::newRow("0 seconds") << 36000.0f << 36000.9f << -1.0f << " 0"
+                               << " 0" << 0.0f;
+    QTest::newRow("7 seconds") << 36000.0f << 36007.0f << -1.0f << " 7"
+                               << " 7" << 7.0f;
+    QTest::newRow("98 seconds") << 36000.0f << 36098.0f << -1.0f << " 98"
+                                << " 98" << 98.0f;
+    QTest::newRow("99 seconds") << 36000.0f << 36099.0f << -1.0f << "99"
+                                << " 99" << 99.0f;
+    QTest::newRow("150 seconds") << 36000.0f << 36150.0f << -1.0f << "99"
+                                 << " 150" << 150.0f;
+    QTest::newRow("total 998") << 36000.0f << 36007.0f << 991.0f << " 7"
+                               << " 998" << 998.0f;
+    QTest::newRow("total 999") << 36000.0f << 36007.0f << 992.0f << " 7"
+                               << "999" << 999.0f;
+    QTest::newRow("total 1500") << 36000.0f << 36007.0f << 1493.0f << " 7"
+                                << "999" << 1500.0f;
+    QTest::newRow("over midnight") << 86395.5f << 2.0f << 100.0f << " 6"
+                                   << " 106" << 106.0f;
 }
 
 void tst_ExerciseCycle::theTimesShowWithTheirCaps()

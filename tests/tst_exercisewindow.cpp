@@ -27,10 +27,8 @@ bool targetOnShow(ExerciseWindow *w, QString *why)
         const QList<int> seen = pictures ? R::pictures(w, p) : R::beads(w, p);
         const bool ok = pictures ? seen.size() == digit : seen == R::firstN(1, digit);
         if (!ok) {
-            *why = QStringLiteral("place %1: digit %2, shown %3")
-                       .arg(int(p))
-                       .arg(digit)
-                       .arg(QString::number(seen.size()));
+            *why =
+                QStringLiteral("place %1: digit %2, shown %3").arg(int(p)).arg(digit).arg(QString::number(seen.size()));
             return false;
         }
     }
@@ -284,13 +282,11 @@ void tst_ExerciseWindow::theNextExerciseShowsTheDrawnColumnOrder()
     }
     // A resize puts the design order back until the next exercise.
     w->resize(w->width() + 30, w->height());
-    QTRY_COMPARE(placesFromLeft(w), window == QLatin1String(kFrm1) ? QStringLiteral("u h da") : QStringLiteral("da h u"));
+    QTRY_COMPARE(placesFromLeft(w),
+                 window == QLatin1String(kFrm1) ? QStringLiteral("u h da") : QStringLiteral("da h u"));
 }
 
-void tst_ExerciseWindow::aResizedWindowKeepsTheColumnsBelowTheLevelLine_data()
-{
-    addWindowRows();
-}
+void tst_ExerciseWindow::aResizedWindowKeepsTheColumnsBelowTheLevelLine_data() { addWindowRows(); }
 
 void tst_ExerciseWindow::aResizedWindowKeepsTheColumnsBelowTheLevelLine()
 {
@@ -369,11 +365,12 @@ void tst_ExerciseWindow::thePressesMoveTheCountsAndTheTwoBigButtons_data()
         };
         row("a first \"-\" changes nothing and hides verify")
             << QString::fromLatin1(w) << QStringList{"CmdContaUm"} << QList{0, 0, 0} << false;
-        row("\"+\" stops at the cap")
-            << QString::fromLatin1(w) << QStringList(cap + 2, QStringLiteral("CmdContaDap")) << QList{0, cap, 0} << true;
-        row("\"-\" from the cap")
-            << QString::fromLatin1(w) << (QStringList(cap + 1, QStringLiteral("CmdContaHp")) << QStringLiteral("CmdContaHm"))
-            << QList{cap - 1, 0, 0} << true;
+        row("\"+\" stops at the cap") << QString::fromLatin1(w) << QStringList(cap + 2, QStringLiteral("CmdContaDap"))
+                                      << QList{0, cap, 0} << true;
+        row("\"-\" from the cap") << QString::fromLatin1(w)
+                                  << (QStringList(cap + 1, QStringLiteral("CmdContaHp"))
+                                      << QStringLiteral("CmdContaHm"))
+                                  << QList{cap - 1, 0, 0} << true;
         row("\"+\" then \"-\" back to empty hides verify")
             << QString::fromLatin1(w) << QStringList{"CmdContaUp", "CmdContaUm"} << QList{0, 0, 0} << false;
         row("another count keeps verify")
@@ -401,10 +398,7 @@ void tst_ExerciseWindow::thePressesMoveTheCountsAndTheTwoBigButtons()
     QVERIFY2(answerOnShow(w, &why), qPrintable(why));
 }
 
-void tst_ExerciseWindow::whatThePupilSeesMatchesTheCountsAfterAnyPresses_data()
-{
-    addWindowAndLevelRows();
-}
+void tst_ExerciseWindow::whatThePupilSeesMatchesTheCountsAfterAnyPresses_data() { addWindowAndLevelRows(); }
 
 void tst_ExerciseWindow::whatThePupilSeesMatchesTheCountsAfterAnyPresses()
 {
@@ -433,7 +427,8 @@ void tst_ExerciseWindow::thePictureToAbacusWindowNeverSetsUpZero()
 {
     ExerciseRig rig;
     // Every digit of the first scatters comes out 0: the window scatters again.
-    rig.random.script = {0.0f, rForNine(0), rForNine(0), rForNine(0), rForNine(3), rForNine(6), rForNine(1), rForNine(2)};
+    rig.random.script = {0.0f,        rForNine(0), rForNine(0), rForNine(0),
+                         rForNine(3), rForNine(6), rForNine(1), rForNine(2)};
     ExerciseWindow *w = rig.open(QString::fromLatin1(kFrm1), 1);
     QVERIFY(rig.random.script.empty());
     QCOMPARE(w->esercizio().cifraU, 0);
@@ -453,10 +448,7 @@ void tst_ExerciseWindow::thePictureToAbacusWindowNeverSetsUpZero()
     }
 }
 
-void tst_ExerciseWindow::theDrawsComeInTheirOrder_data()
-{
-    addWindowRows();
-}
+void tst_ExerciseWindow::theDrawsComeInTheirOrder_data() { addWindowRows(); }
 
 void tst_ExerciseWindow::theDrawsComeInTheirOrder()
 {
@@ -464,9 +456,8 @@ void tst_ExerciseWindow::theDrawsComeInTheirOrder()
     ExerciseRig rig;
     if (window == QLatin1String(kFrm1)) {
         // Column order, then per place (units, tens, hundreds) its digit and its slots.
-        rig.random.script = {rForSix(3), rForNine(2), rForNine(4), rForNine(4), rForNine(8),
-                             rForNine(1), rForNine(0),
-                             rForNine(3), rForNine(5), rForNine(6), rForNine(7)};
+        rig.random.script = {rForSix(3),  rForNine(2), rForNine(4), rForNine(4), rForNine(8), rForNine(1),
+                             rForNine(0), rForNine(3), rForNine(5), rForNine(6), rForNine(7)};
     } else {
         // Column order, then the units, tens and hundreds digits.
         rig.random.script = {rForSix(3), rForNine(1), rForNine(8), rForNine(4)};
@@ -490,8 +481,8 @@ void tst_ExerciseWindow::theDrawsComeInTheirOrder()
         QVERIFY(R::press(w, "CmdContaUp"));
         QVERIFY(R::press(w, "CmdVerifica"));
         rig.random.script = {rForNine(7), rForNine(0), rForNine(0), rForNine(1), rForNine(2), rForNine(3),
-                             rForNine(4), rForNine(5), rForNine(6), rForNine(7), rForNine(8),
-                             rForNine(8), rForNine(6), rForNine(4), rForNine(2), rForNine(0)};
+                             rForNine(4), rForNine(5), rForNine(6), rForNine(7), rForNine(8), rForNine(8),
+                             rForNine(6), rForNine(4), rForNine(2), rForNine(0)};
         QVERIFY(R::press(w, "Cmdsi"));
         QVERIFY(rig.random.script.empty());
         QCOMPARE(R::pictures(w, Posto::Unita), (QList{0, 7}));
@@ -501,10 +492,7 @@ void tst_ExerciseWindow::theDrawsComeInTheirOrder()
     }
 }
 
-void tst_ExerciseWindow::theSameSeedAndClockGiveTheSameExercises_data()
-{
-    addWindowRows();
-}
+void tst_ExerciseWindow::theSameSeedAndClockGiveTheSameExercises_data() { addWindowRows(); }
 
 void tst_ExerciseWindow::theSameSeedAndClockGiveTheSameExercises()
 {

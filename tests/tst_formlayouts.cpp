@@ -65,8 +65,7 @@ QStringList focusTourByTab(int stops)
 
 } // namespace
 
-class tst_FormLayouts : public QObject
-{
+class tst_FormLayouts : public QObject {
     Q_OBJECT
 
 private slots:
@@ -152,21 +151,51 @@ void tst_FormLayouts::overlappingControlsStackAsDesigned_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("upper");
     QTest::addColumn<QString>("lower");
-    QTest::newRow("help frame above verify (1)") << "frmOperativo1" << "fraAiuto" << "CmdVerifica";
-    QTest::newRow("verify above next (1)") << "frmOperativo1" << "CmdVerifica" << "CmdOperazione";
-    QTest::newRow("verify above next (2)") << "FrmOperativo2" << "CmdVerifica" << "CmdOperazione";
-    QTest::newRow("next above help frame (2)") << "FrmOperativo2" << "CmdOperazione" << "frmAiuto";
-    QTest::newRow("level line above title line (1)") << "frmOperativo1" << "Label9" << "Label1";
-    QTest::newRow("level line above title line (2)") << "FrmOperativo2" << "Label9" << "Label1";
-    QTest::newRow("bead above rod (1)") << "frmOperativo1" << "Picture21_1" << "Label3_2";
-    QTest::newRow("bead above rod (2)") << "FrmOperativo2" << "Picture21_1" << "Label3_1";
-    QTest::newRow("counter button above header band (2)") << "FrmOperativo2" << "CmdContaHp" << "Label2";
-    QTest::newRow("Esci above Frame3") << "FrmInizio" << "Option3_2" << "Frame3";
-    QTest::newRow("left curtain above title panel") << "FrmInizio" << "Picture1" << "frmTitolo";
-    QTest::newRow("right curtain above Frame3") << "FrmInizio" << "Picture2" << "Frame3";
-    QTest::newRow("title above its panel") << "FrmInizio" << "Label4" << "Shape2";
-    QTest::newRow("inner rectangle above outer") << "FrmInizio" << "Shape2" << "Shape1";
-    QTest::newRow("brand word above small panel") << "FrmInizio" << "Label6_1" << "Shape3";
+    QTest::newRow("help frame above verify (1)") << "frmOperativo1"
+                                                 << "fraAiuto"
+                                                 << "CmdVerifica";
+    QTest::newRow("verify above next (1)") << "frmOperativo1"
+                                           << "CmdVerifica"
+                                           << "CmdOperazione";
+    QTest::newRow("verify above next (2)") << "FrmOperativo2"
+                                           << "CmdVerifica"
+                                           << "CmdOperazione";
+    QTest::newRow("next above help frame (2)") << "FrmOperativo2"
+                                               << "CmdOperazione"
+                                               << "frmAiuto";
+    QTest::newRow("level line above title line (1)") << "frmOperativo1"
+                                                     << "Label9"
+                                                     << "Label1";
+    QTest::newRow("level line above title line (2)") << "FrmOperativo2"
+                                                     << "Label9"
+                                                     << "Label1";
+    QTest::newRow("bead above rod (1)") << "frmOperativo1"
+                                        << "Picture21_1"
+                                        << "Label3_2";
+    QTest::newRow("bead above rod (2)") << "FrmOperativo2"
+                                        << "Picture21_1"
+                                        << "Label3_1";
+    QTest::newRow("counter button above header band (2)") << "FrmOperativo2"
+                                                          << "CmdContaHp"
+                                                          << "Label2";
+    QTest::newRow("Esci above Frame3") << "FrmInizio"
+                                       << "Option3_2"
+                                       << "Frame3";
+    QTest::newRow("left curtain above title panel") << "FrmInizio"
+                                                    << "Picture1"
+                                                    << "frmTitolo";
+    QTest::newRow("right curtain above Frame3") << "FrmInizio"
+                                                << "Picture2"
+                                                << "Frame3";
+    QTest::newRow("title above its panel") << "FrmInizio"
+                                           << "Label4"
+                                           << "Shape2";
+    QTest::newRow("inner rectangle above outer") << "FrmInizio"
+                                                 << "Shape2"
+                                                 << "Shape1";
+    QTest::newRow("brand word above small panel") << "FrmInizio"
+                                                  << "Label6_1"
+                                                  << "Shape3";
 }
 
 void tst_FormLayouts::overlappingControlsStackAsDesigned()
@@ -181,7 +210,10 @@ void tst_FormLayouts::overlappingControlsStackAsDesigned()
     QCOMPARE(up->widget()->parentWidget(), down->widget()->parentWidget());
     QVERIFY2(stackPosition(up->widget()) > stackPosition(down->widget()),
              qPrintable(QStringLiteral("%1 at %2, %3 at %4")
-                            .arg(upper).arg(stackPosition(up->widget())).arg(lower).arg(stackPosition(down->widget()))));
+                            .arg(upper)
+                            .arg(stackPosition(up->widget()))
+                            .arg(lower)
+                            .arg(stackPosition(down->widget()))));
 }
 
 void tst_FormLayouts::esciStaysUsableWhenTheActionFrameIsDisabled()
@@ -209,27 +241,48 @@ void tst_FormLayouts::designValuesThatDifferBetweenTheTwins_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QRect>("geometry");
     // The hundreds rod is Label3(2) in one window and Label3(1) in the other.
-    QTest::newRow("hundreds rod (1)") << "frmOperativo1" << "Label3_2" << QRect(360, 0, 75, 4905);
-    QTest::newRow("tens rod (1)") << "frmOperativo1" << "Label3_1" << QRect(930, 0, 75, 4905);
-    QTest::newRow("units rod (1)") << "frmOperativo1" << "Label3_0" << QRect(1455, 0, 75, 4905);
-    QTest::newRow("hundreds rod (2)") << "FrmOperativo2" << "Label3_1" << QRect(360, 45, 75, 4905);
-    QTest::newRow("tens rod (2)") << "FrmOperativo2" << "Label3_2" << QRect(930, 45, 75, 4905);
-    QTest::newRow("units rod (2)") << "FrmOperativo2" << "Label3_0" << QRect(1485, 45, 75, 4905);
-    QTest::newRow("top hundreds bead is shorter (1)") << "frmOperativo1" << "Picture21_10" << QRect(150, 75, 495, 480);
-    QTest::newRow("top hundreds bead is shorter (2)") << "FrmOperativo2" << "Picture21_10" << QRect(180, 75, 495, 480);
-    QTest::newRow("top tens bead (1)") << "frmOperativo1" << "Picture11_10" << QRect(735, 75, 495, 495);
-    QTest::newRow("top units bead (2)") << "FrmOperativo2" << "Picture1_10" << QRect(1275, 75, 495, 495);
-    QTest::newRow("abacus (1)") << "frmOperativo1" << "Frame3" << QRect(8400, 480, 2040, 6360);
-    QTest::newRow("abacus (2)") << "FrmOperativo2" << "Frame3" << QRect(8505, 435, 2040, 6360);
-    QTest::newRow("title band left of the edge (2)") << "FrmOperativo2" << "Label1" << QRect(-30, 15, 12000, 465);
-    QTest::newRow("units column (1)") << "frmOperativo1" << "Frame4" << QRect(90, 975, 675, 6000);
-    QTest::newRow("units column (2)") << "FrmOperativo2" << "Frame4" << QRect(7710, 900, 675, 5775);
-    QTest::newRow("hundred slot 2 (1)") << "frmOperativo1" << "ImageH_2" << QRect(3780, 75, 1785, 1890);
-    QTest::newRow("ten slot (2)") << "FrmOperativo2" << "ImageDA_2" << QRect(60, 1050, 1785, 315);
-    QTest::newRow("unit slot (1)") << "frmOperativo1" << "ImageU_8" << QRect(150, 2775, 330, 270);
-    QTest::newRow("marker (1)") << "frmOperativo1" << "lblH_6" << QRect(2970, 885, 105, 90);
-    QTest::newRow("marker (2)") << "FrmOperativo2" << "lblH_6" << QRect(2820, 0, 105, 90);
-    QTest::newRow("Esci on the window") << "FrmInizio" << "Option3_2" << QRect(7815, 5700, 3195, 915);
+    QTest::newRow("hundreds rod (1)") << "frmOperativo1"
+                                      << "Label3_2" << QRect(360, 0, 75, 4905);
+    QTest::newRow("tens rod (1)") << "frmOperativo1"
+                                  << "Label3_1" << QRect(930, 0, 75, 4905);
+    QTest::newRow("units rod (1)") << "frmOperativo1"
+                                   << "Label3_0" << QRect(1455, 0, 75, 4905);
+    QTest::newRow("hundreds rod (2)") << "FrmOperativo2"
+                                      << "Label3_1" << QRect(360, 45, 75, 4905);
+    QTest::newRow("tens rod (2)") << "FrmOperativo2"
+                                  << "Label3_2" << QRect(930, 45, 75, 4905);
+    QTest::newRow("units rod (2)") << "FrmOperativo2"
+                                   << "Label3_0" << QRect(1485, 45, 75, 4905);
+    QTest::newRow("top hundreds bead is shorter (1)") << "frmOperativo1"
+                                                      << "Picture21_10" << QRect(150, 75, 495, 480);
+    QTest::newRow("top hundreds bead is shorter (2)") << "FrmOperativo2"
+                                                      << "Picture21_10" << QRect(180, 75, 495, 480);
+    QTest::newRow("top tens bead (1)") << "frmOperativo1"
+                                       << "Picture11_10" << QRect(735, 75, 495, 495);
+    QTest::newRow("top units bead (2)") << "FrmOperativo2"
+                                        << "Picture1_10" << QRect(1275, 75, 495, 495);
+    QTest::newRow("abacus (1)") << "frmOperativo1"
+                                << "Frame3" << QRect(8400, 480, 2040, 6360);
+    QTest::newRow("abacus (2)") << "FrmOperativo2"
+                                << "Frame3" << QRect(8505, 435, 2040, 6360);
+    QTest::newRow("title band left of the edge (2)") << "FrmOperativo2"
+                                                     << "Label1" << QRect(-30, 15, 12000, 465);
+    QTest::newRow("units column (1)") << "frmOperativo1"
+                                      << "Frame4" << QRect(90, 975, 675, 6000);
+    QTest::newRow("units column (2)") << "FrmOperativo2"
+                                      << "Frame4" << QRect(7710, 900, 675, 5775);
+    QTest::newRow("hundred slot 2 (1)") << "frmOperativo1"
+                                        << "ImageH_2" << QRect(3780, 75, 1785, 1890);
+    QTest::newRow("ten slot (2)") << "FrmOperativo2"
+                                  << "ImageDA_2" << QRect(60, 1050, 1785, 315);
+    QTest::newRow("unit slot (1)") << "frmOperativo1"
+                                   << "ImageU_8" << QRect(150, 2775, 330, 270);
+    QTest::newRow("marker (1)") << "frmOperativo1"
+                                << "lblH_6" << QRect(2970, 885, 105, 90);
+    QTest::newRow("marker (2)") << "FrmOperativo2"
+                                << "lblH_6" << QRect(2820, 0, 105, 90);
+    QTest::newRow("Esci on the window") << "FrmInizio"
+                                        << "Option3_2" << QRect(7815, 5700, 3195, 915);
 }
 
 void tst_FormLayouts::designValuesThatDifferBetweenTheTwins()
@@ -251,25 +304,62 @@ void tst_FormLayouts::captionsKeepTheirExactSpaces_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("version") << "FrmInizio" << "Label6_0" << "Vers.   1.2.0";
-    QTest::newRow("two places") << "FrmInizio" << "Option2_0" << "da    u";
-    QTest::newRow("three places") << "FrmInizio" << "Option2_1" << "h   da   u";
-    QTest::newRow("first direction") << "FrmInizio" << "Option1_0" << "Dal grafico all'abaco";
-    QTest::newRow("title") << "FrmInizio" << "Label4" << "BEXALO";
-    QTest::newRow("title line (1)") << "frmOperativo1" << "Label1" << "   Dalla rappresentazione grafica all'abaco";
-    QTest::newRow("title line (2)") << "FrmOperativo2" << "Label1" << "   Dall'abaco alla rappresentazione grafica";
-    QTest::newRow("level line (1)") << "frmOperativo1" << "Label9" << QStringLiteral("    Decine Unit\u00e0  : da u");
-    QTest::newRow("level line (2)") << "FrmOperativo2" << "Label9" << "   Livello: h da  u  2";
-    QTest::newRow("header band (1)") << "frmOperativo1" << "Label2" << "    h     da      u";
-    QTest::newRow("header band (2)") << "FrmOperativo2" << "Label2" << "    h     da      u";
-    QTest::newRow("verify (1)") << "frmOperativo1" << "CmdVerifica" << "V E R I F I CA";
-    QTest::newRow("verify (2)") << "FrmOperativo2" << "CmdVerifica" << "VERIFICA";
-    QTest::newRow("next") << "FrmOperativo2" << "CmdOperazione" << "A V A N T I";
-    QTest::newRow("right answers heading") << "frmOperativo1" << "Label5_1" << " Risposte esatte";
-    QTest::newRow("wrong answers heading") << "FrmOperativo2" << "Label5_2" << " Risposte errate";
-    QTest::newRow("help offer") << "FrmOperativo2" << "LblAiuto" << "Ti aiuto ?";
-    QTest::newRow("help frame") << "frmOperativo1" << "fraAiuto" << "AIUTO";
-    QTest::newRow("result word starts empty") << "frmOperativo1" << "LblEsito" << "";
+    QTest::newRow("version") << "FrmInizio"
+                             << "Label6_0"
+                             << "Vers.   1.2.0";
+    QTest::newRow("two places") << "FrmInizio"
+                                << "Option2_0"
+                                << "da    u";
+    QTest::newRow("three places") << "FrmInizio"
+                                  << "Option2_1"
+                                  << "h   da   u";
+    QTest::newRow("first direction") << "FrmInizio"
+                                     << "Option1_0"
+                                     << "Dal grafico all'abaco";
+    QTest::newRow("title") << "FrmInizio"
+                           << "Label4"
+                           << "BEXALO";
+    QTest::newRow("title line (1)") << "frmOperativo1"
+                                    << "Label1"
+                                    << "   Dalla rappresentazione grafica all'abaco";
+    QTest::newRow("title line (2)") << "FrmOperativo2"
+                                    << "Label1"
+                                    << "   Dall'abaco alla rappresentazione grafica";
+    QTest::newRow("level line (1)") << "frmOperativo1"
+                                    << "Label9" << QStringLiteral("    Decine Unit\u00e0  : da u");
+    QTest::newRow("level line (2)") << "FrmOperativo2"
+                                    << "Label9"
+                                    << "   Livello: h da  u  2";
+    QTest::newRow("header band (1)") << "frmOperativo1"
+                                     << "Label2"
+                                     << "    h     da      u";
+    QTest::newRow("header band (2)") << "FrmOperativo2"
+                                     << "Label2"
+                                     << "    h     da      u";
+    QTest::newRow("verify (1)") << "frmOperativo1"
+                                << "CmdVerifica"
+                                << "V E R I F I CA";
+    QTest::newRow("verify (2)") << "FrmOperativo2"
+                                << "CmdVerifica"
+                                << "VERIFICA";
+    QTest::newRow("next") << "FrmOperativo2"
+                          << "CmdOperazione"
+                          << "A V A N T I";
+    QTest::newRow("right answers heading") << "frmOperativo1"
+                                           << "Label5_1"
+                                           << " Risposte esatte";
+    QTest::newRow("wrong answers heading") << "FrmOperativo2"
+                                           << "Label5_2"
+                                           << " Risposte errate";
+    QTest::newRow("help offer") << "FrmOperativo2"
+                                << "LblAiuto"
+                                << "Ti aiuto ?";
+    QTest::newRow("help frame") << "frmOperativo1"
+                                << "fraAiuto"
+                                << "AIUTO";
+    QTest::newRow("result word starts empty") << "frmOperativo1"
+                                              << "LblEsito"
+                                              << "";
 }
 
 void tst_FormLayouts::captionsKeepTheirExactSpaces()
@@ -292,21 +382,19 @@ void tst_FormLayouts::focusStartsAtTheLowestTabIndexAndTabVisitsEveryButtonInOrd
                                << QStringList{"Option1_1", "Option1_0", "Option2_1", "Option2_0",
                                               "Option3_0", "Option3_1", "Option3_2"};
     QTest::newRow("frmOperativo1, help hidden")
-        << "frmOperativo1" << QString()
-        << QStringList{"CmdOperazione", "CmdVerifica", "CmdContaUp", "CmdContaHm",
-                       "CmdContaDap", "CmdContaDam", "CmdContaHp", "CmdContaUm"};
+        << "frmOperativo1" << QString() << QStringList{"CmdOperazione", "CmdVerifica", "CmdContaUp", "CmdContaHm",
+                                                       "CmdContaDap",   "CmdContaDam", "CmdContaHp", "CmdContaUm"};
     QTest::newRow("frmOperativo1, help shown")
-        << "frmOperativo1" << "fraAiuto"
-        << QStringList{"CmdOperazione", "CmdVerifica", "CmdContaUp", "CmdContaHm", "CmdContaDap",
-                       "CmdContaDam", "CmdContaHp", "CmdContaUm", "Cmdsi", "Cmdno"};
+        << "frmOperativo1"
+        << "fraAiuto" << QStringList{"CmdOperazione", "CmdVerifica", "CmdContaUp", "CmdContaHm", "CmdContaDap",
+                                     "CmdContaDam",   "CmdContaHp",  "CmdContaUm", "Cmdsi",      "Cmdno"};
     QTest::newRow("FrmOperativo2, help hidden")
-        << "FrmOperativo2" << QString()
-        << QStringList{"CmdOperazione", "CmdVerifica", "CmdContaUm", "CmdContaHp",
-                       "CmdContaDam", "CmdContaDap", "CmdContaHm", "CmdContaUp"};
+        << "FrmOperativo2" << QString() << QStringList{"CmdOperazione", "CmdVerifica", "CmdContaUm", "CmdContaHp",
+                                                       "CmdContaDam",   "CmdContaDap", "CmdContaHm", "CmdContaUp"};
     QTest::newRow("FrmOperativo2, help shown")
-        << "FrmOperativo2" << "frmAiuto"
-        << QStringList{"CmdOperazione", "CmdVerifica", "Cmdno", "Cmdsi", "CmdContaUm",
-                       "CmdContaHp", "CmdContaDam", "CmdContaDap", "CmdContaHm", "CmdContaUp"};
+        << "FrmOperativo2"
+        << "frmAiuto" << QStringList{"CmdOperazione", "CmdVerifica", "Cmdno",       "Cmdsi",      "CmdContaUm",
+                                     "CmdContaHp",    "CmdContaDam", "CmdContaDap", "CmdContaHm", "CmdContaUp"};
 }
 
 void tst_FormLayouts::focusStartsAtTheLowestTabIndexAndTabVisitsEveryButtonInOrder()
@@ -330,10 +418,11 @@ void tst_FormLayouts::aControlTheCodeGetsWrongStopsTheProgramNamingWindowAndCont
     QTest::addColumn<QString>("message");
     QTest::newRow("misspelt name") << QStringLiteral("Control,CmdVerifca,-1")
                                    << QStringLiteral("frmOperativo1: no control named CmdVerifca");
-    QTest::newRow("index past the array") << QStringLiteral("Control,ImageU,9")
-                                          << QStringLiteral("frmOperativo1: no control named ImageU(9)");
+    QTest::newRow("index past the array")
+        << QStringLiteral("Control,ImageU,9") << QStringLiteral("frmOperativo1: no control named ImageU(9)");
     QTest::newRow("another class") << QStringLiteral("CommandButton,Frame3,-1")
-                                   << QStringLiteral("frmOperativo1: control Frame3 is not of the class the code expects");
+                                   << QStringLiteral(
+                                          "frmOperativo1: control Frame3 is not of the class the code expects");
 }
 
 void tst_FormLayouts::aControlTheCodeGetsWrongStopsTheProgramNamingWindowAndControl()

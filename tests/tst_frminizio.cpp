@@ -35,16 +35,11 @@ struct KeyName {
 };
 
 const KeyName kKeys[] = {
-    {"1", Qt::Key_1, Qt::NoModifier, "1"},
-    {"2", Qt::Key_2, Qt::NoModifier, "2"},
-    {"3", Qt::Key_3, Qt::NoModifier, "3"},
-    {"Return", Qt::Key_Return, Qt::NoModifier, "\r"},
-    {"Space", Qt::Key_Space, Qt::NoModifier, " "},
-    {"A", Qt::Key_A, Qt::NoModifier, "a"},
-    {"Left", Qt::Key_Left, Qt::NoModifier, ""},
-    {"Down", Qt::Key_Down, Qt::NoModifier, ""},
-    {"Keypad1", Qt::Key_1, Qt::KeypadModifier, "1"},
-    {"Keypad3", Qt::Key_3, Qt::KeypadModifier, "3"},
+    {"1", Qt::Key_1, Qt::NoModifier, "1"},           {"2", Qt::Key_2, Qt::NoModifier, "2"},
+    {"3", Qt::Key_3, Qt::NoModifier, "3"},           {"Return", Qt::Key_Return, Qt::NoModifier, "\r"},
+    {"Space", Qt::Key_Space, Qt::NoModifier, " "},   {"A", Qt::Key_A, Qt::NoModifier, "a"},
+    {"Left", Qt::Key_Left, Qt::NoModifier, ""},      {"Down", Qt::Key_Down, Qt::NoModifier, ""},
+    {"Keypad1", Qt::Key_1, Qt::KeypadModifier, "1"}, {"Keypad3", Qt::Key_3, Qt::KeypadModifier, "3"},
     {"Tab", Qt::Key_Tab, Qt::NoModifier, "\t"},
 };
 
@@ -66,8 +61,7 @@ QString activeWindowClass()
 
 } // namespace
 
-class tst_FrmInizio : public QObject
-{
+class tst_FrmInizio : public QObject {
     Q_OBJECT
 
 private slots:
@@ -165,10 +159,7 @@ OptionButton *tst_FrmInizio::option(int group, int index) const
     return option(QStringLiteral("Option%1_%2").arg(group).arg(index));
 }
 
-Frame *tst_FrmInizio::frame(int n) const
-{
-    return m_window->get<Frame>(qPrintable(QStringLiteral("Frame%1").arg(n)));
-}
+Frame *tst_FrmInizio::frame(int n) const { return m_window->get<Frame>(qPrintable(QStringLiteral("Frame%1").arg(n))); }
 
 QString tst_FrmInizio::focusName() const
 {
@@ -182,7 +173,7 @@ QString tst_FrmInizio::frameStates() const
     QString states;
     for (int n = 1; n <= 3; ++n) {
         const Frame *f = frame(n);
-        states += f->isEnabled() && f->hasBorder() ? QLatin1Char('+')
+        states += f->isEnabled() && f->hasBorder()     ? QLatin1Char('+')
                   : !f->isEnabled() && !f->hasBorder() ? QLatin1Char('-')
                                                        : QLatin1Char('?');
     }
@@ -193,8 +184,8 @@ bool tst_FrmInizio::activateStart()
 {
     m_window->activateWindow();
     QApplication::setActiveWindow(m_window);
-    return QTest::qWaitForWindowActive(m_window)
-           && QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == m_window->windowHandle(); });
+    return QTest::qWaitForWindowActive(m_window) &&
+           QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == m_window->windowHandle(); });
 }
 
 void tst_FrmInizio::sendKey(const QString &name, bool press, bool autoRepeat, bool sameInstant)
@@ -285,39 +276,58 @@ void tst_FrmInizio::eachStepMovesTheFramesAndTheFocus_data()
     QTest::addColumn<QString>("opened"); // the exercise window loaded afterwards, if any
 
     // All three frames start active, so the first choice leaves the third frame as it was.
-    QTest::newRow("direction by mouse") << QStringList{"click Option1_1"} << "-++" << "Option2_0" << "2" << 0 << "";
-    QTest::newRow("direction by right button") << QStringList{"right Option1_0"} << "-++" << "Option2_0" << "1" << 0
-                                               << "";
-    QTest::newRow("direction by Enter") << QStringList{"tap Return"} << "-++" << "Option2_0" << "2" << 0 << "";
-    QTest::newRow("direction by 1 then Enter")
-        << QStringList{"tap 1", "tap Return"} << "-++" << "Option2_0" << "1" << 0 << "";
-    QTest::newRow("level by mouse") << QStringList{"click Option1_0", "click Option2_1"} << "--+" << "Option3_0"
+    QTest::newRow("direction by mouse") << QStringList{"click Option1_1"} << "-++"
+                                        << "Option2_0"
+                                        << "2" << 0 << "";
+    QTest::newRow("direction by right button") << QStringList{"right Option1_0"} << "-++"
+                                               << "Option2_0"
+                                               << "1" << 0 << "";
+    QTest::newRow("direction by Enter") << QStringList{"tap Return"} << "-++"
+                                        << "Option2_0"
+                                        << "2" << 0 << "";
+    QTest::newRow("direction by 1 then Enter") << QStringList{"tap 1", "tap Return"} << "-++"
+                                               << "Option2_0"
+                                               << "1" << 0 << "";
+    QTest::newRow("level by mouse") << QStringList{"click Option1_0", "click Option2_1"} << "--+"
+                                    << "Option3_0"
                                     << "1" << 2 << "";
-    QTest::newRow("level by right button")
-        << QStringList{"click Option1_0", "right Option2_0"} << "--+" << "Option3_0" << "1" << 1 << "";
-    QTest::newRow("level by 2") << QStringList{"click Option1_0", "tap 2"} << "--+" << "Option3_0" << "1" << 2 << "";
-    QTest::newRow("level by Enter")
-        << QStringList{"click Option1_0", "tap Return"} << "--+" << "Option3_0" << "1" << 1 << "";
-    QTest::newRow("level first") << QStringList{"click Option2_0"} << "+-+" << "Option3_0" << "" << 1 << "";
-    QTest::newRow("Vai by mouse")
-        << QStringList{"click Option1_0", "click Option2_0", "click Option3_0"} << "+--" << "" << "1" << 1
-        << "bexalo::frmOperativo1";
-    QTest::newRow("Vai by Enter")
-        << QStringList{"click Option1_1", "click Option2_1", "tap Return"} << "+--" << "" << "2" << 2
-        << "bexalo::FrmOperativo2";
-    QTest::newRow("Vai before any direction opens nothing")
-        << QStringList{"click Option3_0"} << "++-" << "" << "" << 0 << "";
+    QTest::newRow("level by right button") << QStringList{"click Option1_0", "right Option2_0"} << "--+"
+                                           << "Option3_0"
+                                           << "1" << 1 << "";
+    QTest::newRow("level by 2") << QStringList{"click Option1_0", "tap 2"} << "--+"
+                                << "Option3_0"
+                                << "1" << 2 << "";
+    QTest::newRow("level by Enter") << QStringList{"click Option1_0", "tap Return"} << "--+"
+                                    << "Option3_0"
+                                    << "1" << 1 << "";
+    QTest::newRow("level first") << QStringList{"click Option2_0"} << "+-+"
+                                 << "Option3_0"
+                                 << "" << 1 << "";
+    QTest::newRow("Vai by mouse") << QStringList{"click Option1_0", "click Option2_0", "click Option3_0"} << "+--"
+                                  << ""
+                                  << "1" << 1 << "bexalo::frmOperativo1";
+    QTest::newRow("Vai by Enter") << QStringList{"click Option1_1", "click Option2_1", "tap Return"} << "+--"
+                                  << ""
+                                  << "2" << 2 << "bexalo::FrmOperativo2";
+    QTest::newRow("Vai before any direction opens nothing") << QStringList{"click Option3_0"} << "++-"
+                                                            << ""
+                                                            << "" << 0 << "";
     QTest::newRow("Vai before any level opens with level 0")
-        << QStringList{"click Option1_1", "click Option3_0"} << "++-" << "" << "2" << 0 << "bexalo::FrmOperativo2";
+        << QStringList{"click Option1_1", "click Option3_0"} << "++-"
+        << ""
+        << "2" << 0 << "bexalo::FrmOperativo2";
     QTest::newRow("Reimposta by mouse keeps the choices")
-        << QStringList{"click Option1_1", "click Option2_0", "click Option3_1"} << "+--" << "Option1_0" << "2" << 1
-        << "";
+        << QStringList{"click Option1_1", "click Option2_0", "click Option3_1"} << "+--"
+        << "Option1_0"
+        << "2" << 1 << "";
     QTest::newRow("Reimposta by 2 then Enter")
-        << QStringList{"click Option1_0", "click Option2_1", "tap 2", "tap Return"} << "+--" << "Option1_0" << "1"
-        << 2 << "";
+        << QStringList{"click Option1_0", "click Option2_1", "tap 2", "tap Return"} << "+--"
+        << "Option1_0"
+        << "1" << 2 << "";
     QTest::newRow("a whole cycle back to the direction step")
         << QStringList{"click Option1_0", "click Option2_0", "click Option3_1", "tap 2", "tap Return"} << "-+-"
-        << "Option2_0" << "2" << 1 << "";
+        << "Option2_0"
+        << "2" << 1 << "";
 }
 
 void tst_FrmInizio::eachStepMovesTheFramesAndTheFocus()
@@ -374,8 +384,8 @@ void tst_FrmInizio::theFocusColourFollowsTheFocusAndNoOptionStaysPressed()
     for (const OptionButton *o : all) {
         QVERIFY2(!o->value(), qPrintable(o->objectName()));
     }
-    const int focused = std::count_if(all.begin(), all.end(),
-                                      [](const OptionButton *o) { return o->backColor() == kFocusColour; });
+    const int focused =
+        std::count_if(all.begin(), all.end(), [](const OptionButton *o) { return o->backColor() == kFocusColour; });
     QCOMPARE(focused, 1);
 }
 
@@ -395,16 +405,15 @@ void tst_FrmInizio::onlyASelectedOptionLooksPressedAfterAnyKeys_data()
         << QStringList{"tap Return", "tap Return", "click Option3_1", "tap Space", "tap Space"} << "Option1_0";
     // "1" on the level leaves the level group locked.
     QTest::newRow("stale level lock, Space")
-        << QStringList{"click Option1_0", "tap 1", "click Option3_1", "click Option1_1", "tap Space"}
-        << "Option2_1";
+        << QStringList{"click Option1_0", "tap 1", "click Option3_1", "click Option1_1", "tap Space"} << "Option2_1";
     // Enter on "Vai" is let go in the exercise window it opened: the action group stays locked.
     QTest::newRow("stale action lock after Vai, Space")
-        << QStringList{"tap Return", "tap Return", "press Return", "start", "click Option1_0", "click Option2_0",
-                       "tap Space"}
+        << QStringList{"tap Return",      "tap Return",      "press Return", "start",
+                       "click Option1_0", "click Option2_0", "tap Space"}
         << "Option3_1";
     QTest::newRow("stale action lock after Vai, Space round the group")
-        << QStringList{"tap Return", "tap Return", "press Return", "start", "click Option1_0", "click Option2_1",
-                       "tap Space", "tap Space", "tap Space"}
+        << QStringList{"tap Return",      "tap Return", "press Return", "start",    "click Option1_0",
+                       "click Option2_1", "tap Space",  "tap Space",    "tap Space"}
         << "Option3_0";
     QTest::newRow("held Space, then the next option")
         << QStringList{"click Option1_0", "click Option2_0", "press Space", "tap 2"} << "Option3_1";
@@ -713,8 +722,8 @@ void tst_FrmInizio::closingAnExerciseWindowClosesOnlyIt()
 
 void tst_FrmInizio::closingTheStartWindowClosesEveryWindow()
 {
-    runSteps({"click Option1_1", "click Option2_0", "click Option3_0", "start", "click Option1_0",
-              "click Option2_0", "click Option3_0"});
+    runSteps({"click Option1_1", "click Option2_0", "click Option3_0", "start", "click Option1_0", "click Option2_0",
+              "click Option3_0"});
     QCOMPARE(Forms::instance().loaded().size(), 3);
     QSignalSpy ended(&Forms::instance(), &Forms::lastUnloaded);
     QVERIFY(m_window->close());

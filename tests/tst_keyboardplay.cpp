@@ -16,10 +16,7 @@ namespace {
 
 QWidget *focused() { return QApplication::focusWidget(); }
 
-QString focusName()
-{
-    return focused() ? focused()->objectName() : QStringLiteral("(none)");
-}
+QString focusName() { return focused() ? focused()->objectName() : QStringLiteral("(none)"); }
 
 // The focus is on a button of the window that the pupil sees and can press.
 bool focusUsable(ExerciseWindow *w)

@@ -14,8 +14,7 @@ using namespace bexalo;
 Q_DECLARE_METATYPE(KeyDownChoice::Kind)
 Q_DECLARE_METATYPE(NativeKeys)
 
-class tst_KeyLocks : public QObject
-{
+class tst_KeyLocks : public QObject {
     Q_OBJECT
 
 private slots:
@@ -34,10 +33,10 @@ private slots:
 void tst_KeyLocks::aKeyIsKnownByItsOwnCodeWhateverTheShiftState_data()
 {
     QTest::addColumn<NativeKeys>("native");
-    QTest::addColumn<int>("key");           // Qt's key, as the platform translated it
-    QTest::addColumn<int>("modifiers");     // Qt::KeyboardModifiers
+    QTest::addColumn<int>("key");       // Qt's key, as the platform translated it
+    QTest::addColumn<int>("modifiers"); // Qt::KeyboardModifiers
     QTest::addColumn<QString>("text");
-    QTest::addColumn<quint32>("scanCode");  // the platform's own report of the key
+    QTest::addColumn<quint32>("scanCode"); // the platform's own report of the key
     QTest::addColumn<quint32>("virtualKey");
     QTest::addColumn<quint32>("nativeModifiers");
     QTest::addColumn<int>("code");
@@ -49,19 +48,23 @@ void tst_KeyLocks::aKeyIsKnownByItsOwnCodeWhateverTheShiftState_data()
 
     // X11 and Wayland: the key code names the key; the key sym (virtual key) is the symbol.
     QTest::newRow("xkb: 1") << X << int(Qt::Key_1) << 0 << "1" << 10u << 0x31u << 0u << 49;
-    QTest::newRow("xkb: Shift+1 is 1, not !") << X << int(Qt::Key_Exclam) << shift << "!" << 10u << 0x21u << xShift << 49;
+    QTest::newRow("xkb: Shift+1 is 1, not !")
+        << X << int(Qt::Key_Exclam) << shift << "!" << 10u << 0x21u << xShift << 49;
     QTest::newRow("xkb: Shift+2 is 2, not @") << X << int(Qt::Key_At) << shift << "@" << 11u << 0x40u << xShift << 50;
-    QTest::newRow("xkb: Shift+3 is 3, not #") << X << int(Qt::Key_NumberSign) << shift << "#" << 12u << 0x23u << xShift << 51;
+    QTest::newRow("xkb: Shift+3 is 3, not #")
+        << X << int(Qt::Key_NumberSign) << shift << "#" << 12u << 0x23u << xShift << 51;
     QTest::newRow("xkb: Shift+3 on an Italian keyboard, not \u00a3")
         << X << int(Qt::Key_sterling) << shift << QString(QChar(0xA3)) << 12u << 0xA3u << xShift << 51;
     QTest::newRow("xkb: Caps Lock+1") << X << int(Qt::Key_1) << 0 << "1" << 10u << 0x31u << xLock << 49;
-    QTest::newRow("xkb: Caps Lock+Shift+2") << X << int(Qt::Key_At) << shift << "@" << 11u << 0x40u << (xLock | xShift) << 50;
+    QTest::newRow("xkb: Caps Lock+Shift+2")
+        << X << int(Qt::Key_At) << shift << "@" << 11u << 0x40u << (xLock | xShift) << 50;
     QTest::newRow("xkb: the 1 key of a French keyboard, unshifted &")
         << X << int(Qt::Key_Ampersand) << 0 << "&" << 10u << 0x26u << 0u << 49;
     QTest::newRow("xkb: Shift+4 is 4") << X << int(Qt::Key_Dollar) << shift << "$" << 13u << 0x24u << xShift << 52;
     QTest::newRow("xkb: Shift+0 is 0") << X << int(Qt::Key_ParenRight) << shift << ")" << 19u << 0x29u << xShift << 48;
     QTest::newRow("xkb: Enter") << X << int(Qt::Key_Return) << 0 << "\r" << 36u << 0xFF0Du << 0u << 13;
-    QTest::newRow("xkb: Shift+Enter is Enter") << X << int(Qt::Key_Return) << shift << "\r" << 36u << 0xFF0Du << xShift << 13;
+    QTest::newRow("xkb: Shift+Enter is Enter")
+        << X << int(Qt::Key_Return) << shift << "\r" << 36u << 0xFF0Du << xShift << 13;
     QTest::newRow("xkb: keypad 1") << X << int(Qt::Key_1) << keypad << "1" << 87u << 0xFFB1u << xNumLock << 97;
     QTest::newRow("xkb: keypad 3") << X << int(Qt::Key_3) << keypad << "3" << 89u << 0xFFB3u << xNumLock << 99;
     QTest::newRow("xkb: Shift+keypad 1 is End, still no digit")
@@ -76,12 +79,15 @@ void tst_KeyLocks::aKeyIsKnownByItsOwnCodeWhateverTheShiftState_data()
     QTest::newRow("windows: Shift+1 is 1") << W << int(Qt::Key_Exclam) << shift << "!" << 2u << 0x31u << 0x1u << 49;
     QTest::newRow("windows: Shift+3 is 3") << W << int(Qt::Key_NumberSign) << shift << "#" << 4u << 0x33u << 0x1u << 51;
     QTest::newRow("windows: keypad 1") << W << int(Qt::Key_1) << keypad << "1" << 79u << 0x61u << 0u << 97;
-    QTest::newRow("windows: Shift+Enter is Enter") << W << int(Qt::Key_Return) << shift << "\r" << 28u << 0x0Du << 0x1u << 13;
+    QTest::newRow("windows: Shift+Enter is Enter")
+        << W << int(Qt::Key_Return) << shift << "\r" << 28u << 0x0Du << 0x1u << 13;
 
     // Without the platform's codes only Qt's key is known.
-    QTest::newRow("none: Shift+1 with a digit key") << NativeKeys::None << int(Qt::Key_1) << shift << "!" << 0u << 0u << 0u << 49;
+    QTest::newRow("none: Shift+1 with a digit key")
+        << NativeKeys::None << int(Qt::Key_1) << shift << "!" << 0u << 0u << 0u << 49;
     QTest::newRow("none: keypad 2") << NativeKeys::None << int(Qt::Key_2) << keypad << "2" << 0u << 0u << 0u << 98;
-    QTest::newRow("none: a symbol") << NativeKeys::None << int(Qt::Key_Exclam) << shift << "!" << 10u << 0x21u << 0u << 255;
+    QTest::newRow("none: a symbol") << NativeKeys::None << int(Qt::Key_Exclam) << shift << "!" << 10u << 0x21u << 0u
+                                    << 255;
 }
 
 void tst_KeyLocks::aKeyIsKnownByItsOwnCodeWhateverTheShiftState()
@@ -96,8 +102,7 @@ void tst_KeyLocks::aKeyIsKnownByItsOwnCodeWhateverTheShiftState()
     QFETCH(int, code);
 
     for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        const QKeyEvent event(type, key, Qt::KeyboardModifiers(modifiers), scanCode, virtualKey, nativeModifiers,
-                              text);
+        const QKeyEvent event(type, key, Qt::KeyboardModifiers(modifiers), scanCode, virtualKey, nativeModifiers, text);
         QCOMPARE(virtualKeyCode(event, native), code);
     }
 }

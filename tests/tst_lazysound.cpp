@@ -25,8 +25,7 @@ QByteArray mappedFiles(qint64 pid)
 
 } // namespace
 
-class tst_LazySound : public QObject
-{
+class tst_LazySound : public QObject {
     Q_OBJECT
 
 private slots:

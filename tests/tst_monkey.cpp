@@ -229,7 +229,8 @@ private:
             pressOption(QStringLiteral("level"), m_start->get<OptionButton>("Option2", level), 2);
             pressOption(QStringLiteral("Reimposta"), m_start ? m_start->get<OptionButton>("Option3", 1) : nullptr, 3);
         }
-        pressOption(QStringLiteral("direction"), m_start ? m_start->get<OptionButton>("Option1", direction) : nullptr, 1);
+        pressOption(QStringLiteral("direction"), m_start ? m_start->get<OptionButton>("Option1", direction) : nullptr,
+                    1);
         pressOption(QStringLiteral("level"), m_start ? m_start->get<OptionButton>("Option2", level) : nullptr, 2);
         pressOption(QStringLiteral("Vai"), m_start ? m_start->get<OptionButton>("Option3", 0) : nullptr, 3);
     }
@@ -282,7 +283,7 @@ private:
         if (ExerciseRig::helpFrame(w)->isShown()) {
             name = chance(75) ? "Cmdno" : "Cmdsi";
         } else if (ExerciseRig::countersEnabled(w, true)) {
-            static const char *const counters[] = {"CmdContaUp", "CmdContaUm", "CmdContaDap",
+            static const char *const counters[] = {"CmdContaUp",  "CmdContaUm", "CmdContaDap",
                                                    "CmdContaDam", "CmdContaHp", "CmdContaHm"};
             name = ExerciseRig::shown(w, "CmdVerifica") && chance(25) ? "CmdVerifica" : counters[pick(6)];
         } else {
@@ -326,8 +327,7 @@ private:
     }
 };
 
-class tst_Monkey : public QObject
-{
+class tst_Monkey : public QObject {
     Q_OBJECT
 
 private slots:
@@ -377,8 +377,8 @@ void tst_Monkey::report(const Monkey &monkey, std::uint32_t seed, qint64 ms)
     if (monkey.failure().isEmpty() && asked.isEmpty()) {
         return;
     }
-    const QString path = !asked.isEmpty() ? asked
-                                          : QDir::current().absoluteFilePath(QStringLiteral("monkey-%1.log").arg(seed));
+    const QString path =
+        !asked.isEmpty() ? asked : QDir::current().absoluteFilePath(QStringLiteral("monkey-%1.log").arg(seed));
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         file.write(monkey.log().join(QLatin1Char('\n')).toUtf8());
@@ -390,7 +390,9 @@ void tst_Monkey::report(const Monkey &monkey, std::uint32_t seed, qint64 ms)
     const QStringList last = log.mid(std::max<qsizetype>(0, log.size() - 60));
     QFAIL(qPrintable(QStringLiteral("%1\nThe last events (all of them in %2; replay with BEXALO_MONKEY_SEED=%3 "
                                     "BEXALO_MONKEY_EVENTS=%4):\n%5")
-                         .arg(monkey.failure(), path).arg(seed).arg(monkey.events())
+                         .arg(monkey.failure(), path)
+                         .arg(seed)
+                         .arg(monkey.events())
                          .arg(last.join(QLatin1Char('\n')))));
 }
 

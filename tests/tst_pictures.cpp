@@ -16,10 +16,7 @@ constexpr QRgb kBlue = 0xFF0000FF;
 constexpr QRgb kLightBlue = 0xFF0080FF;
 constexpr QRgb kTransparent = 0x00000000;
 
-bool isSquareColour(QRgb c)
-{
-    return c == kBlue || c == kLightBlue;
-}
+bool isSquareColour(QRgb c) { return c == kBlue || c == kLightBlue; }
 
 // Top-left corners of the 8x8 squares of a place-value picture.
 QList<QPoint> squareCorners(PictureId id)
@@ -49,8 +46,7 @@ bool inAnySquare(const QList<QPoint> &corners, int x, int y)
 
 } // namespace
 
-class tst_Pictures : public QObject
-{
+class tst_Pictures : public QObject {
     Q_OBJECT
 
 private slots:
@@ -114,16 +110,14 @@ void tst_Pictures::placeValuePicturesAreWhiteExceptFrameAndSquares()
         for (int x = 0; x < image.width(); ++x) {
             const QRgb c = image.pixel(x, y);
             QVERIFY2(qAlpha(c) == 255, qPrintable(QStringLiteral("transparent at %1,%2").arg(x).arg(y)));
-            const bool onFrame = x < frame || y < frame || x >= image.width() - frame
-                                 || y >= image.height() - frame;
+            const bool onFrame = x < frame || y < frame || x >= image.width() - frame || y >= image.height() - frame;
             if (onFrame)
                 continue;
             if (inAnySquare(corners, x, y))
-                QVERIFY2(isSquareColour(c), qPrintable(QStringLiteral("square pixel %1,%2 is %3")
-                                                           .arg(x).arg(y).arg(c, 8, 16)));
+                QVERIFY2(isSquareColour(c),
+                         qPrintable(QStringLiteral("square pixel %1,%2 is %3").arg(x).arg(y).arg(c, 8, 16)));
             else
-                QVERIFY2(c == kWhite, qPrintable(QStringLiteral("background %1,%2 is %3")
-                                                     .arg(x).arg(y).arg(c, 8, 16)));
+                QVERIFY2(c == kWhite, qPrintable(QStringLiteral("background %1,%2 is %3").arg(x).arg(y).arg(c, 8, 16)));
         }
     }
 }

@@ -36,8 +36,7 @@ bool isDocked(const Control *c)
 
 } // namespace
 
-class tst_Resize : public QObject
-{
+class tst_Resize : public QObject {
     Q_OBJECT
 
 private slots:
@@ -157,10 +156,7 @@ std::vector<Placement> tst_Resize::placements() const
     return result;
 }
 
-void tst_Resize::everyWindowComesBackToItsLayoutAtItsLoadSize_data()
-{
-    windowRows();
-}
+void tst_Resize::everyWindowComesBackToItsLayoutAtItsLoadSize_data() { windowRows(); }
 
 void tst_Resize::everyWindowComesBackToItsLayoutAtItsLoadSize()
 {
@@ -176,8 +172,8 @@ void tst_Resize::everyWindowComesBackToItsLayoutAtItsLoadSize()
         for (size_t i = 0; i < atLoad.size(); ++i) {
             const Placement &a = m_loaded[i];
             const Placement &b = atLoad[i];
-            QVERIFY2(std::abs(a.left - b.left) <= 15 && std::abs(a.top - b.top) <= 15
-                         && std::abs(a.width - b.width) <= 15 && std::abs(a.height - b.height) <= 15,
+            QVERIFY2(std::abs(a.left - b.left) <= 15 && std::abs(a.top - b.top) <= 15 &&
+                         std::abs(a.width - b.width) <= 15 && std::abs(a.height - b.height) <= 15,
                      qPrintable(m_window->controls()[i]->displayName()));
         }
     }
@@ -194,16 +190,13 @@ void tst_Resize::everyWindowComesBackToItsLayoutAtItsLoadSize()
         const Control *c = m_window->controls()[i];
         const Placement &a = atLoad[i];
         const Placement &b = back[i];
-        QVERIFY2(std::abs(a.left - b.left) <= 15 && std::abs(a.top - b.top) <= 15 && std::abs(a.width - b.width) <= 15
-                     && std::abs(a.height - b.height) <= 15,
+        QVERIFY2(std::abs(a.left - b.left) <= 15 && std::abs(a.top - b.top) <= 15 &&
+                     std::abs(a.width - b.width) <= 15 && std::abs(a.height - b.height) <= 15,
                  qPrintable(c->displayName()));
     }
 }
 
-void tst_Resize::doublingTheWidthDoublesEveryLeftAndWidthOnly_data()
-{
-    windowRows();
-}
+void tst_Resize::doublingTheWidthDoublesEveryLeftAndWidthOnly_data() { windowRows(); }
 
 void tst_Resize::doublingTheWidthDoublesEveryLeftAndWidthOnly()
 {
@@ -244,10 +237,7 @@ void tst_Resize::doublingTheWidthDoublesEveryLeftAndWidthOnly()
     QCOMPARE(images > 0, window != QLatin1String("FrmInizio"));
 }
 
-void tst_Resize::minimisingZeroesTheLayoutAndRestoringBringsItBack_data()
-{
-    windowRows();
-}
+void tst_Resize::minimisingZeroesTheLayoutAndRestoringBringsItBack_data() { windowRows(); }
 
 void tst_Resize::minimisingZeroesTheLayoutAndRestoringBringsItBack()
 {
@@ -287,10 +277,7 @@ void tst_Resize::minimisingZeroesTheLayoutAndRestoringBringsItBack()
     }
 }
 
-void tst_Resize::timersAndMenusHaveElementsButNoGeometry_data()
-{
-    windowRows();
-}
+void tst_Resize::timersAndMenusHaveElementsButNoGeometry_data() { windowRows(); }
 
 void tst_Resize::timersAndMenusHaveElementsButNoGeometry()
 {

@@ -17,8 +17,7 @@
 
 using namespace bexalo;
 
-class tst_SessionBus : public QObject
-{
+class tst_SessionBus : public QObject {
     Q_OBJECT
 
 private slots:

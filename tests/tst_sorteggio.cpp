@@ -22,9 +22,12 @@ float rForNine(int slot) { return (float(slot) + 0.5f) / 9.0f; }
 QString placeName(Posto p)
 {
     switch (p) {
-    case Posto::Centinaia: return QStringLiteral("h");
-    case Posto::Decine: return QStringLiteral("da");
-    case Posto::Unita: break;
+    case Posto::Centinaia:
+        return QStringLiteral("h");
+    case Posto::Decine:
+        return QStringLiteral("da");
+    case Posto::Unita:
+        break;
     }
     return QStringLiteral("u");
 }
@@ -33,13 +36,20 @@ QString placeName(Posto p)
 int markerAfter(std::set<Posto> before)
 {
     using P = Posto;
-    if (before.empty()) return 0;
-    if (before == std::set<P>{P::Unita}) return 1;
-    if (before == std::set<P>{P::Decine}) return 2;
-    if (before == std::set<P>{P::Centinaia}) return 3;
-    if (before == std::set<P>{P::Centinaia, P::Decine}) return 4;
-    if (before == std::set<P>{P::Centinaia, P::Unita}) return 5;
-    if (before == std::set<P>{P::Unita, P::Decine}) return 6;
+    if (before.empty())
+        return 0;
+    if (before == std::set<P>{P::Unita})
+        return 1;
+    if (before == std::set<P>{P::Decine})
+        return 2;
+    if (before == std::set<P>{P::Centinaia})
+        return 3;
+    if (before == std::set<P>{P::Centinaia, P::Decine})
+        return 4;
+    if (before == std::set<P>{P::Centinaia, P::Unita})
+        return 5;
+    if (before == std::set<P>{P::Unita, P::Decine})
+        return 6;
     return -1;
 }
 

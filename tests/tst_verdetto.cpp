@@ -18,9 +18,9 @@ private slots:
 
 void tst_Verdetto::exactlyThePlacesThatDifferAreWrong_data()
 {
-    QTest::addColumn<QList<int>>("target");  // h, da, u
-    QTest::addColumn<QList<int>>("answer");  // h, da, u
-    QTest::addColumn<QList<bool>>("wrong");  // h, da, u
+    QTest::addColumn<QList<int>>("target"); // h, da, u
+    QTest::addColumn<QList<int>>("answer"); // h, da, u
+    QTest::addColumn<QList<bool>>("wrong"); // h, da, u
     QTest::newRow("right at level 2") << QList{3, 5, 8} << QList{3, 5, 8} << QList{false, false, false};
     QTest::newRow("right at level 1") << QList{0, 4, 1} << QList{0, 4, 1} << QList{false, false, false};
     QTest::newRow("too many units") << QList{0, 4, 1} << QList{0, 4, 2} << QList{false, false, true};

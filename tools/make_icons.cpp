@@ -92,8 +92,8 @@ bool writeIconset(const QString &dir)
 {
     for (int side : {16, 32, 128, 256}) {
         const QString base = QStringLiteral("%1/icon_%2x%2").arg(dir).arg(side);
-        if (!writeFile(base + QStringLiteral(".png"), pngBytes(iconImage(side)))
-            || !writeFile(base + QStringLiteral("@2x.png"), pngBytes(iconImage(2 * side))))
+        if (!writeFile(base + QStringLiteral(".png"), pngBytes(iconImage(side))) ||
+            !writeFile(base + QStringLiteral("@2x.png"), pngBytes(iconImage(2 * side))))
             return false;
     }
     return true;

@@ -42,10 +42,7 @@ struct Fill {
     QRgb colour;
 };
 
-bool isShaded(int column)
-{
-    return column % 3 == 1;
-}
+bool isShaded(int column) { return column % 3 == 1; }
 
 void addSquare(std::vector<Fill> &fills, int x, int y, int column)
 {
@@ -87,16 +84,12 @@ std::vector<Fill> placeValueFills(PictureId id)
     return fills;
 }
 
-int toDevice(int pixels, qreal ratio)
-{
-    return int(std::lround(pixels * ratio));
-}
+int toDevice(int pixels, qreal ratio) { return int(std::lround(pixels * ratio)); }
 
 // The pixel ratio is set only once drawing is done, so all drawing is in device pixels.
 QImage blankImage(QSize natural, qreal ratio, QRgb background)
 {
-    QImage image(toDevice(natural.width(), ratio), toDevice(natural.height(), ratio),
-                 QImage::Format_ARGB32);
+    QImage image(toDevice(natural.width(), ratio), toDevice(natural.height(), ratio), QImage::Format_ARGB32);
     image.fill(background);
     return image;
 }

@@ -35,10 +35,7 @@ public:
         return s;
     }
 
-    QStringList actionNames() const override
-    {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
 
     // The window's handlers choose on a mouse press: a screen reader's "press" is one.
     void doAction(const QString &action) override

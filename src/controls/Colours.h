@@ -10,9 +10,6 @@
 
 namespace bexalo {
 
-inline QColor toQColor(Colour c)
-{
-    return QColor::fromRgb(static_cast<QRgb>(c | 0xFF000000u));
-}
+inline QColor toQColor(Colour c) { return QColor::fromRgb(static_cast<QRgb>(c | 0xFF000000u)); }
 
 } // namespace bexalo

@@ -20,10 +20,7 @@ CommandButton::CommandButton(const ControlSpec &design, QWidget *parent)
     connect(this, &QAbstractButton::clicked, this, &CommandButton::Click);
 }
 
-void CommandButton::paintEvent(QPaintEvent *)
-{
-    paintButtonFace(*this, isDown());
-}
+void CommandButton::paintEvent(QPaintEvent *) { paintButtonFace(*this, isDown()); }
 
 void CommandButton::keyPressEvent(QKeyEvent *event)
 {

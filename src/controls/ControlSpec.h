@@ -33,9 +33,9 @@ struct FontSpec {
 
 struct ControlSpec {
     const char *name = "";
-    int index = -1;              // element of a control array, -1 for a plain control
+    int index = -1; // element of a control array, -1 for a plain control
     ControlKind kind = ControlKind::Label;
-    const char *container = "";  // "" is the window itself, else the name of a Frame
+    const char *container = "";                   // "" is the window itself, else the name of a Frame
     int left = 0, top = 0, width = 0, height = 0; // twips, from the container's top-left
     const char *caption = "";
     Colour backColor = kDefaultColour;
@@ -44,16 +44,16 @@ struct ControlSpec {
     int tabIndex = -1;
     bool visible = true;
     bool enabled = true;
-    Border border = Border::KindDefault; // frames and picture boxes default to a border, labels to none
-    bool transparent = false;   // labels: draw no background
-    Align align = Align::Left;  // labels
-    const char *toolTip = "";   // hint text while the pointer rests on the control
+    Border border = Border::KindDefault;    // frames and picture boxes default to a border, labels to none
+    bool transparent = false;               // labels: draw no background
+    Align align = Align::Left;              // labels
+    const char *toolTip = "";               // hint text while the pointer rests on the control
     const char *accessibleName = "";        // what a screen reader calls the control
     const char *accessibleDescription = ""; // and what it adds where the name is not enough
-    const char *picture = nullptr; // images: a picture of the window's picture source, by name
-    Dock dock = Dock::None;     // picture boxes
-    int interval = 0;           // timers, milliseconds
-    int borderWidth = 1;        // shapes, pixels
+    const char *picture = nullptr;          // images: a picture of the window's picture source, by name
+    Dock dock = Dock::None;                 // picture boxes
+    int interval = 0;                       // timers, milliseconds
+    int borderWidth = 1;                    // shapes, pixels
 };
 
 // Draws the picture an image row names, at a device pixel ratio; its logical size is the

@@ -36,10 +36,7 @@ Form::Form(const FormSpec &design, QWidget *parent)
     m_ownedControls = std::move(built.owned);
 }
 
-Form::~Form()
-{
-    Forms::instance().remove(this);
-}
+Form::~Form() { Forms::instance().remove(this); }
 
 Control *Form::control(const QString &name, int index) const
 {
@@ -62,15 +59,9 @@ void Form::missingControl(const char *name, int index, bool wrongClass) const
     qFatal("%s: %s", qPrintable(objectName()), qPrintable(problem.arg(control)));
 }
 
-int Form::scaleWidth() const
-{
-    return isMinimized() ? 0 : pixelsToTwips(width());
-}
+int Form::scaleWidth() const { return isMinimized() ? 0 : pixelsToTwips(width()); }
 
-int Form::scaleHeight() const
-{
-    return isMinimized() ? 0 : pixelsToTwips(height());
-}
+int Form::scaleHeight() const { return isMinimized() ? 0 : pixelsToTwips(height()); }
 
 int Form::outerWidth() const
 {
@@ -147,8 +138,8 @@ void Form::closeEvent(QCloseEvent *event)
 
 void Form::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape && m_cancelButton && m_cancelButton->isVisible()
-        && m_cancelButton->isEnabled()) {
+    if (event->key() == Qt::Key_Escape && m_cancelButton && m_cancelButton->isVisible() &&
+        m_cancelButton->isEnabled()) {
         event->accept();
         m_cancelButton->click();
         return;

@@ -29,8 +29,7 @@ public:
     // A control the window's own code is written against. A name or class that does not match
     // the table is a programming error: it stops the program at once, in every build, with the
     // window's and the control's names, instead of a null pointer failing somewhere later.
-    template <class T>
-    T *get(const char *name, int index = -1) const
+    template <class T> T *get(const char *name, int index = -1) const
     {
         Control *found = control(QString::fromUtf8(name), index);
         T *typed = dynamic_cast<T *>(found);

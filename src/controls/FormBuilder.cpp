@@ -27,22 +27,27 @@ bool isWindowless(ControlKind kind)
     return kind == ControlKind::Label || kind == ControlKind::Shape || kind == ControlKind::Image;
 }
 
-bool takesFocus(ControlKind kind)
-{
-    return kind == ControlKind::OptionButton || kind == ControlKind::CommandButton;
-}
+bool takesFocus(ControlKind kind) { return kind == ControlKind::OptionButton || kind == ControlKind::CommandButton; }
 
 Control *create(const ControlSpec &design, PictureSource pictures, QWidget *parent, std::unique_ptr<Control> &owned)
 {
     switch (design.kind) {
-    case ControlKind::Frame: return new Frame(design, parent);
-    case ControlKind::Label: return new Label(design, parent);
-    case ControlKind::OptionButton: return new OptionButton(design, parent);
-    case ControlKind::CommandButton: return new CommandButton(design, parent);
-    case ControlKind::PictureBox: return new PictureBox(design, parent);
-    case ControlKind::Image: return new Image(design, pictures, parent);
-    case ControlKind::Shape: return new Shape(design, parent);
-    case ControlKind::Timer: return new Timer(design, parent);
+    case ControlKind::Frame:
+        return new Frame(design, parent);
+    case ControlKind::Label:
+        return new Label(design, parent);
+    case ControlKind::OptionButton:
+        return new OptionButton(design, parent);
+    case ControlKind::CommandButton:
+        return new CommandButton(design, parent);
+    case ControlKind::PictureBox:
+        return new PictureBox(design, parent);
+    case ControlKind::Image:
+        return new Image(design, pictures, parent);
+    case ControlKind::Shape:
+        return new Shape(design, parent);
+    case ControlKind::Timer:
+        return new Timer(design, parent);
     case ControlKind::Menu:
         owned = std::make_unique<Menu>(design);
         return owned.get();

@@ -18,8 +18,8 @@ class QWidget;
 namespace bexalo {
 
 struct BuiltControls {
-    std::vector<Control *> collection;             // creation order
-    std::vector<std::unique_ptr<Control>> owned;   // controls that are no QObject (menu items)
+    std::vector<Control *> collection;           // creation order
+    std::vector<std::unique_ptr<Control>> owned; // controls that are no QObject (menu items)
 };
 
 // `pictures` draws the pictures the table's images name; nullptr for a table without any.

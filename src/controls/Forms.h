@@ -18,8 +18,7 @@ public:
     static Forms &instance();
 
     const QList<Form *> &loaded() const { return m_loaded; }
-    template <class T>
-    T *find() const
+    template <class T> T *find() const
     {
         for (Form *f : m_loaded) {
             if (auto *t = qobject_cast<T *>(f)) {

@@ -19,8 +19,8 @@ Image::Image(const ControlSpec &design, PictureSource pictures, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent, m_picture != nullptr);
     if (m_picture) {
         if (!m_pictures) {
-            qFatal("%s: %s shows picture %s, and the window has no picture source",
-                   qPrintable(window()->objectName()), qPrintable(objectName()), m_picture);
+            qFatal("%s: %s shows picture %s, and the window has no picture source", qPrintable(window()->objectName()),
+                   qPrintable(objectName()), m_picture);
         }
         resize(m_pictures(m_picture, 1.0).size());
     } else {
@@ -28,10 +28,7 @@ Image::Image(const ControlSpec &design, PictureSource pictures, QWidget *parent)
     }
 }
 
-void Image::move(float left, float top, float, float)
-{
-    QWidget::move(twipsToPixels(left), twipsToPixels(top));
-}
+void Image::move(float left, float top, float, float) { QWidget::move(twipsToPixels(left), twipsToPixels(top)); }
 
 void Image::paintEvent(QPaintEvent *)
 {

@@ -15,8 +15,7 @@ namespace bexalo {
 
 // Shows the box; `afterClose` runs once the pupil has closed it (from the box's finished
 // signal, wherever the platform lets the caller wait or not).
-void showInformation(QWidget *parent, const QString &text, const QString &title,
-                     std::function<void()> afterClose = {});
+void showInformation(QWidget *parent, const QString &text, const QString &title, std::function<void()> afterClose = {});
 
 // A lone carriage return is the line break of the message texts; Qt breaks lines at '\n'.
 QString displayLineBreaks(QString text);

@@ -29,13 +29,9 @@ bool OptionButton::holdsBackKeyUps()
     return *g_holdBackKeyUps;
 }
 
-void OptionButton::setHoldsBackKeyUps(bool holdBack)
-{
-    g_holdBackKeyUps = holdBack;
-}
+void OptionButton::setHoldsBackKeyUps(bool holdBack) { g_holdBackKeyUps = holdBack; }
 
-OptionButton::OptionButton(const ControlSpec &design, QWidget *parent)
-    : QAbstractButton(parent), Control(design, this)
+OptionButton::OptionButton(const ControlSpec &design, QWidget *parent) : QAbstractButton(parent), Control(design, this)
 {
     // The exclusive group is kept by checkStateSet(): Qt's own auto-exclusive groups take the
     // unselected options out of the Tab order, and every option here is a Tab stop.
@@ -80,10 +76,7 @@ void OptionButton::nextCheckState()
     setChecked(true);
 }
 
-void OptionButton::paintEvent(QPaintEvent *)
-{
-    paintButtonFace(*this, looksPressed());
-}
+void OptionButton::paintEvent(QPaintEvent *) { paintButtonFace(*this, looksPressed()); }
 
 void OptionButton::keyPressEvent(QKeyEvent *event)
 {
@@ -191,10 +184,7 @@ void OptionButton::mouseReleaseEvent(QMouseEvent *event)
     }
 }
 
-void OptionButton::mouseMoveEvent(QMouseEvent *event)
-{
-    event->accept();
-}
+void OptionButton::mouseMoveEvent(QMouseEvent *event) { event->accept(); }
 
 void OptionButton::focusInEvent(QFocusEvent *event)
 {

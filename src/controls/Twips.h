@@ -11,14 +11,8 @@ namespace bexalo {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-inline int twipsToPixels(float twips)
-{
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
+inline int twipsToPixels(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 
-inline int pixelsToTwips(int pixels)
-{
-    return pixels * kTwipsPerPixel;
-}
+inline int pixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
 
 } // namespace bexalo

@@ -47,8 +47,8 @@ QWidget *widgetOf(const Form &window, const char *name, int index = -1)
 
 QString descrizioneAbaco(int centinaia, int decine, int unita)
 {
-    return QStringLiteral("Abaco: ") + quanti(centinaia, "centinaio", "centinaia") + QStringLiteral(", ")
-           + quanti(decine, "decina", "decine") + QStringLiteral(", ") + quanti(unita, "unità", "unità");
+    return QStringLiteral("Abaco: ") + quanti(centinaia, "centinaio", "centinaia") + QStringLiteral(", ") +
+           quanti(decine, "decina", "decine") + QStringLiteral(", ") + quanti(unita, "unità", "unità");
 }
 
 QString descrizioneColonna(Posto posto, int quante)
@@ -104,9 +104,9 @@ void CountDescriptions::describeAbacus()
     if (!m_abaco) {
         return;
     }
-    const QString text = descrizioneAbaco(visibili(m_perline[at(Posto::Centinaia)]),
-                                          visibili(m_perline[at(Posto::Decine)]),
-                                          visibili(m_perline[at(Posto::Unita)]));
+    const QString text =
+        descrizioneAbaco(visibili(m_perline[at(Posto::Centinaia)]), visibili(m_perline[at(Posto::Decine)]),
+                         visibili(m_perline[at(Posto::Unita)]));
     if (m_abaco->accessibleDescription() != text) {
         m_abaco->setAccessibleDescription(text);
     }

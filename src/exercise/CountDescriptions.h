@@ -36,9 +36,9 @@ private:
     void describeColumn(Posto posto);
 
     QWidget *m_abaco = nullptr;
-    std::array<QWidget *, 3> m_colonne{};               // by Posto
-    std::array<std::vector<QWidget *>, 3> m_perline;    // by Posto
-    std::array<std::vector<QWidget *>, 3> m_caselle;    // by Posto
+    std::array<QWidget *, 3> m_colonne{};            // by Posto
+    std::array<std::vector<QWidget *>, 3> m_perline; // by Posto
+    std::array<std::vector<QWidget *>, 3> m_caselle; // by Posto
 };
 
 } // namespace bexalo

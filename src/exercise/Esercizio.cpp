@@ -10,9 +10,12 @@ namespace bexalo {
 int &Esercizio::cifra(Posto posto)
 {
     switch (posto) {
-    case Posto::Centinaia: return cifraH;
-    case Posto::Decine: return cifraDa;
-    case Posto::Unita: break;
+    case Posto::Centinaia:
+        return cifraH;
+    case Posto::Decine:
+        return cifraDa;
+    case Posto::Unita:
+        break;
     }
     return cifraU;
 }
@@ -20,9 +23,12 @@ int &Esercizio::cifra(Posto posto)
 int &Esercizio::conta(Posto posto)
 {
     switch (posto) {
-    case Posto::Centinaia: return contaH;
-    case Posto::Decine: return contaDa;
-    case Posto::Unita: break;
+    case Posto::Centinaia:
+        return contaH;
+    case Posto::Decine:
+        return contaDa;
+    case Posto::Unita:
+        break;
     }
     return contaU;
 }

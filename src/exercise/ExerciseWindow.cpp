@@ -46,12 +46,9 @@ constexpr float kTopColonne = 960.0f;
 } // namespace
 
 ExerciseWindow::ExerciseWindow(const FormSpec &design, Modulo1 &modulo, int cap, const char *helpFrame)
-    : Form(design), m_modulo(modulo), m_cap(cap),
-      m_cmdVerifica(get<CommandButton>("CmdVerifica")),
-      m_cmdOperazione(get<CommandButton>("CmdOperazione")),
-      m_cmdSi(get<CommandButton>("Cmdsi")),
-      m_cmdNo(get<CommandButton>("Cmdno")),
-      m_aiuto(get<Frame>(helpFrame))
+    : Form(design), m_modulo(modulo), m_cap(cap), m_cmdVerifica(get<CommandButton>("CmdVerifica")),
+      m_cmdOperazione(get<CommandButton>("CmdOperazione")), m_cmdSi(get<CommandButton>("Cmdsi")),
+      m_cmdNo(get<CommandButton>("Cmdno")), m_aiuto(get<Frame>(helpFrame))
 {
     for (Posto posto : kPosti) {
         const NomiPosto &nomi = kNomi[at(posto)];
@@ -84,10 +81,7 @@ ExerciseWindow::ExerciseWindow(const FormSpec &design, Modulo1 &modulo, int cap,
     new CountDescriptions(*this);
 }
 
-int ExerciseWindow::livelloEsercizio() const
-{
-    return m_modulo.livello == 2 ? 2 : 1;
-}
+int ExerciseWindow::livelloEsercizio() const { return m_modulo.livello == 2 ? 2 : 1; }
 
 void ExerciseWindow::Form_Load()
 {
@@ -108,10 +102,7 @@ void ExerciseWindow::Form_Load()
     genera();
 }
 
-void ExerciseWindow::Form_Resize()
-{
-    Resize::apply(*this, m_geometrie);
-}
+void ExerciseWindow::Form_Resize() { Resize::apply(*this, m_geometrie); }
 
 void ExerciseWindow::piu(Posto posto)
 {
@@ -203,8 +194,8 @@ void ExerciseWindow::Cmdno_Click()
     m_esercizio.tentativi += 1;
     if (m_esercizio.tentativi == 3) {
         m_esercizio.tentativi = 0;
-        const QString testoAvviso = QStringLiteral("Hai già fatto 3 tentativi. ") + QLatin1Char('\r')
-                                    + QStringLiteral("Ora intervengo io. ");
+        const QString testoAvviso =
+            QStringLiteral("Hai già fatto 3 tentativi. ") + QLatin1Char('\r') + QStringLiteral("Ora intervengo io. ");
         const QString titoloAvviso = QStringLiteral("Attenzione");
         // The rest follows the box's closing; the window may have been closed meanwhile.
         const QPointer<ExerciseWindow> self(this);
@@ -318,10 +309,7 @@ void ExerciseWindow::avanzaNumero()
     caption("LblOperazione", QString::number(m_esercizio.numOperazione));
 }
 
-void ExerciseWindow::contaRispostaEsatta()
-{
-    m_esercizio.risEsatte = piuUnoFinoAlMassimo(m_esercizio.risEsatte);
-}
+void ExerciseWindow::contaRispostaEsatta() { m_esercizio.risEsatte = piuUnoFinoAlMassimo(m_esercizio.risEsatte); }
 
 void ExerciseWindow::suonaSuccesso()
 {
@@ -330,14 +318,8 @@ void ExerciseWindow::suonaSuccesso()
     }
 }
 
-void ExerciseWindow::caption(const char *label, const QString &text)
-{
-    get<Control>(label)->setCaption(text);
-}
+void ExerciseWindow::caption(const char *label, const QString &text) { get<Control>(label)->setCaption(text); }
 
-void ExerciseWindow::avviaCronometro()
-{
-    m_esercizio.tempoInizio = m_modulo.clock->secondsSinceMidnight();
-}
+void ExerciseWindow::avviaCronometro() { m_esercizio.tempoInizio = m_modulo.clock->secondsSinceMidnight(); }
 
 } // namespace bexalo

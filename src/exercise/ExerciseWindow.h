@@ -70,9 +70,9 @@ protected:
     // Helpers for the steps of both windows.
     Control *perlina(Posto posto, int indice) const; // bead 1 to 10 of a rod
     Control *casella(Posto posto, int indice) const; // slot 0 to 8 of a column
-    void nascondiCaselle();                         // every slot of the three columns
-    void scopriCaselle(Posto posto, int quante);    // a scatter of `quante` pictures
-    void mostraPerlineDelleCifre();                 // beads 1 to the digit on each rod
+    void nascondiCaselle();                          // every slot of the three columns
+    void scopriCaselle(Posto posto, int quante);     // a scatter of `quante` pictures
+    void mostraPerlineDelleCifre();                  // beads 1 to the digit on each rod
     void mostraPulsantiCentinaia(bool shown);
     void coloraPulsanti(Colour colour);
     void abilitaPulsanti(bool enabled);

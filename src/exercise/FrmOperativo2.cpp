@@ -10,15 +10,9 @@
 
 namespace bexalo {
 
-FrmOperativo2::FrmOperativo2(Modulo1 &modulo)
-    : ExerciseWindow(frmOperativo2Spec(), modulo, 9, "frmAiuto")
-{
-}
+FrmOperativo2::FrmOperativo2(Modulo1 &modulo) : ExerciseWindow(frmOperativo2Spec(), modulo, 9, "frmAiuto") {}
 
-int FrmOperativo2::cifraDaUnoANove()
-{
-    return drawNine(*m_modulo.random) + 1;
-}
+int FrmOperativo2::cifraDaUnoANove() { return drawNine(*m_modulo.random) + 1; }
 
 void FrmOperativo2::genera()
 {
@@ -40,10 +34,7 @@ void FrmOperativo2::genera()
     avviaCronometro();
 }
 
-Control *FrmOperativo2::elementoRisposta(Posto posto, int n) const
-{
-    return casella(posto, n - 1);
-}
+Control *FrmOperativo2::elementoRisposta(Posto posto, int n) const { return casella(posto, n - 1); }
 
 void FrmOperativo2::mostraRispostaGiusta()
 {

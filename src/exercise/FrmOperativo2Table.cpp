@@ -28,6 +28,8 @@ constexpr FontSpec kCounterFont{"MS Sans Serif", 18.0f, true};
 constexpr FontSpec kBigButtonFont{"Arial", 12.0f, true};
 constexpr FontSpec kHelpButtonFont{"Arial", 14.25f, true};
 
+// The table keeps one control a row, as the window was designed.
+// clang-format off
 const ControlSpec kControls[] = {
     // Statistics.
     {.name = "frmElaborazione", .kind = K::Frame, .left = 3285, .top = 6900, .width = 4890, .height = 1695,
@@ -205,6 +207,7 @@ const ControlSpec kControls[] = {
      .caption = "   Dall'abaco alla rappresentazione grafica", .backColor = kPanel, .foreColor = 0xFF0000,
      .font = kBand, .tabIndex = 3},
 };
+// clang-format on
 
 } // namespace
 

@@ -10,10 +10,7 @@
 
 namespace bexalo {
 
-int drawNine(Random &random)
-{
-    return static_cast<int>(std::floor(9.0f * random.next()));
-}
+int drawNine(Random &random) { return static_cast<int>(std::floor(9.0f * random.next())); }
 
 std::vector<int> drawSlots(Random &random, int count)
 {
@@ -30,9 +27,6 @@ std::vector<int> drawSlots(Random &random, int count)
     return posti;
 }
 
-int drawColumnOrder(Random &random)
-{
-    return static_cast<int>(std::floor(6.0f * random.next())) + 1;
-}
+int drawColumnOrder(Random &random) { return static_cast<int>(std::floor(6.0f * random.next())) + 1; }
 
 } // namespace bexalo

@@ -8,16 +8,16 @@ namespace bexalo {
 bool Verdetto::errato(Posto posto) const
 {
     switch (posto) {
-    case Posto::Centinaia: return centinaiaErrate;
-    case Posto::Decine: return decineErrate;
-    case Posto::Unita: break;
+    case Posto::Centinaia:
+        return centinaiaErrate;
+    case Posto::Decine:
+        return decineErrate;
+    case Posto::Unita:
+        break;
     }
     return unitaErrate;
 }
 
-Verdetto verdetto(const Esercizio &e)
-{
-    return {e.contaH != e.cifraH, e.contaDa != e.cifraDa, e.contaU != e.cifraU};
-}
+Verdetto verdetto(const Esercizio &e) { return {e.contaH != e.cifraH, e.contaDa != e.cifraDa, e.contaU != e.cifraU}; }
 
 } // namespace bexalo

@@ -12,10 +12,7 @@
 
 namespace bexalo {
 
-frmOperativo1::frmOperativo1(Modulo1 &modulo)
-    : ExerciseWindow(frmOperativo1Spec(), modulo, 10, "fraAiuto")
-{
-}
+frmOperativo1::frmOperativo1(Modulo1 &modulo) : ExerciseWindow(frmOperativo1Spec(), modulo, 10, "fraAiuto") {}
 
 void frmOperativo1::genera()
 {
@@ -50,15 +47,9 @@ void frmOperativo1::generaPosto(Posto posto)
     scopriCaselle(posto, cifra);
 }
 
-Control *frmOperativo1::elementoRisposta(Posto posto, int n) const
-{
-    return perlina(posto, n);
-}
+Control *frmOperativo1::elementoRisposta(Posto posto, int n) const { return perlina(posto, n); }
 
-void frmOperativo1::mostraRispostaGiusta()
-{
-    mostraPerlineDelleCifre();
-}
+void frmOperativo1::mostraRispostaGiusta() { mostraPerlineDelleCifre(); }
 
 void frmOperativo1::rispostaEsatta()
 {

@@ -29,6 +29,8 @@ constexpr FontSpec kCounterFont{"MS Sans Serif", 18.0f, true};
 constexpr FontSpec kBigButtonFont{"Arial", 14.25f, true};
 constexpr FontSpec kDigitFont{"Arial", 36.0f, true};
 
+// The table keeps one control a row, as the window was designed.
+// clang-format off
 const ControlSpec kControls[] = {
     // Tens column.
     {.name = "Frame5", .kind = K::Frame, .left = 6495, .top = 975, .width = 1950, .height = 6000,
@@ -220,6 +222,7 @@ const ControlSpec kControls[] = {
      .caption = "   Dalla rappresentazione grafica all'abaco", .backColor = kPanel, .foreColor = 0xFF0000,
      .font = kBand, .tabIndex = 5},
 };
+// clang-format on
 
 } // namespace
 

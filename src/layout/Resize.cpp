@@ -17,10 +17,7 @@ float captureRatio(float value, float inner)
     return value / inner;
 }
 
-bool layoutSkips(ControlKind kind)
-{
-    return kind == ControlKind::Timer || kind == ControlKind::Menu;
-}
+bool layoutSkips(ControlKind kind) { return kind == ControlKind::Timer || kind == ControlKind::Menu; }
 
 namespace Resize {
 

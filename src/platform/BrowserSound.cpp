@@ -15,23 +15,26 @@
 EM_JS(void, bexalo_sound_load, (const void *data, int size), {
     const bytes = HEAPU8.slice(data, data + size);
     const ctx = Module.bexaloAudio || (Module.bexaloAudio = new AudioContext());
-    Module.bexaloSound = ctx.decodeAudioData(bytes.buffer).catch(() => null);
+    Module.bexaloSound = ctx.decodeAudioData(bytes.buffer).catch(() = > null);
 });
 
 EM_JS(void, bexalo_sound_start, (), {
     const ctx = Module.bexaloAudio;
     if (!ctx || !Module.bexaloSound)
         return;
-    Module.bexaloSound.then((buffer) => {
+    Module.bexaloSound.then((buffer) = > {
         if (!buffer)
             return;
         if (Module.bexaloPlaying) {
-            try { Module.bexaloPlaying.stop(); } catch (e) {}
+            try {
+                Module.bexaloPlaying.stop();
+            } catch (e) {
+            }
         }
         const source = ctx.createBufferSource();
         source.buffer = buffer;
         source.connect(ctx.destination);
-        ctx.resume().catch(() => {});
+        ctx.resume().catch(() = > {});
         source.start();
         Module.bexaloPlaying = source;
     });
@@ -39,7 +42,10 @@ EM_JS(void, bexalo_sound_start, (), {
 
 EM_JS(void, bexalo_sound_forget, (), {
     if (Module.bexaloPlaying) {
-        try { Module.bexaloPlaying.stop(); } catch (e) {}
+        try {
+            Module.bexaloPlaying.stop();
+        } catch (e) {
+        }
     }
     Module.bexaloPlaying = null;
     Module.bexaloSound = null;
@@ -47,10 +53,7 @@ EM_JS(void, bexalo_sound_forget, (), {
 
 namespace bexalo {
 
-BrowserSound::~BrowserSound()
-{
-    bexalo_sound_forget();
-}
+BrowserSound::~BrowserSound() { bexalo_sound_forget(); }
 
 void BrowserSound::play(const QString &path)
 {
@@ -88,9 +91,6 @@ void BrowserSound::fetched(void *self, void *data, int size)
     }
 }
 
-void BrowserSound::failed(void *self)
-{
-    static_cast<BrowserSound *>(self)->m_state = State::Silent;
-}
+void BrowserSound::failed(void *self) { static_cast<BrowserSound *>(self)->m_state = State::Silent; }
 
 } // namespace bexalo

@@ -50,10 +50,7 @@ bool EffectSound::ensureSource(const QString &path)
     return true;
 }
 
-void EffectSound::preload(const QString &path)
-{
-    ensureSource(path);
-}
+void EffectSound::preload(const QString &path) { ensureSource(path); }
 
 void EffectSound::play(const QString &path)
 {
@@ -65,19 +62,10 @@ void EffectSound::play(const QString &path)
     m_effect->play();
 }
 
-bool EffectSound::isReady() const
-{
-    return m_effect && m_effect->status() == QSoundEffect::Ready;
-}
+bool EffectSound::isReady() const { return m_effect && m_effect->status() == QSoundEffect::Ready; }
 
-bool EffectSound::isPlaying() const
-{
-    return m_effect && m_effect->isPlaying();
-}
+bool EffectSound::isPlaying() const { return m_effect && m_effect->isPlaying(); }
 
-bool EffectSound::hasFailed() const
-{
-    return m_refused || (m_effect && m_effect->status() == QSoundEffect::Error);
-}
+bool EffectSound::hasFailed() const { return m_refused || (m_effect && m_effect->status() == QSoundEffect::Error); }
 
 } // namespace bexalo

@@ -8,9 +8,6 @@
 
 namespace bexalo {
 
-void runModal(QDialog &dialog)
-{
-    dialog.exec();
-}
+void runModal(QDialog &dialog) { dialog.exec(); }
 
 } // namespace bexalo

@@ -19,7 +19,7 @@
 #include <emscripten.h>
 
 EM_JS(void, bexalo_page_ended, (), {
-    if (typeof bexaloProgramEnded === 'function')
+    if (typeof bexaloProgramEnded == = 'function')
         bexaloProgramEnded();
 });
 
@@ -106,9 +106,6 @@ void setUpPlatform(QApplication &app)
     }
 }
 
-void programEnded()
-{
-    bexalo_page_ended();
-}
+void programEnded() { bexalo_page_ended(); }
 
 } // namespace bexalo

@@ -20,10 +20,7 @@ public:
 
 // 24 random bits times 2^-24: every value is exact in single precision and below 1 by
 // construction (the standard distributions may round up to 1.0, a slot that does not exist).
-inline float unitFloatFromBits(std::uint32_t bits)
-{
-    return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f);
-}
+inline float unitFloatFromBits(std::uint32_t bits) { return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f); }
 
 class MersenneRandom final : public Random {
 public:

@@ -6,7 +6,4 @@
 #include "platform/EffectSound.h"
 #include "platform/LazySound.h"
 
-extern "C" Q_DECL_EXPORT bexalo::Sound *bexaloCreateSound()
-{
-    return new bexalo::EffectSound;
-}
+extern "C" Q_DECL_EXPORT bexalo::Sound *bexaloCreateSound() { return new bexalo::EffectSound; }

@@ -7,9 +7,6 @@
 
 namespace bexalo {
 
-std::unique_ptr<Sound> makeSystemSound(const QString &)
-{
-    return std::make_unique<BrowserSound>();
-}
+std::unique_ptr<Sound> makeSystemSound(const QString &) { return std::make_unique<BrowserSound>(); }
 
 } // namespace bexalo

@@ -38,8 +38,8 @@ bool isCompletePcmWav(const QByteArray &header, qint64 fileSize)
             const quint16 channels = le16(header, body + 2);
             const quint32 rate = le32(header, body + 4);
             const quint16 bits = le16(header, body + 14);
-            formatOk = format == 1 && channels >= 1 && channels <= 2 && rate >= 8000 && rate <= 192000
-                       && (bits == 8 || bits == 16);
+            formatOk = format == 1 && channels >= 1 && channels <= 2 && rate >= 8000 && rate <= 192000 &&
+                       (bits == 8 || bits == 16);
             if (!formatOk) {
                 return false;
             }

@@ -14,10 +14,7 @@ namespace bexalo {
 
 namespace {
 
-int systemPlay(const wchar_t *path, unsigned flags)
-{
-    return ::PlaySoundW(path, nullptr, flags);
-}
+int systemPlay(const wchar_t *path, unsigned flags) { return ::PlaySoundW(path, nullptr, flags); }
 
 } // namespace
 

@@ -11,9 +11,6 @@ float nextCurtainWidth(float width)
     return next < 0.0f ? 0.0f : next;
 }
 
-bool curtainsOpen(float leftCurtainWidth)
-{
-    return leftCurtainWidth <= kCurtainOpenWidth;
-}
+bool curtainsOpen(float leftCurtainWidth) { return leftCurtainWidth <= kCurtainOpenWidth; }
 
 } // namespace bexalo

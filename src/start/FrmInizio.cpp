@@ -24,16 +24,14 @@ constexpr Colour kOptionColour = 0xFFE0C0;
 } // namespace
 
 FrmInizio::FrmInizio(Modulo1 &modulo)
-    : Form(frmInizioSpec()), m_modulo(modulo),
-      Picture1(get<PictureBox>("Picture1")),
-      Picture2(get<PictureBox>("Picture2")),
-      timerTendine(get<Timer>("timerTendine")),
-      Frame1(get<Frame>("Frame1")),
+    : Form(frmInizioSpec()), m_modulo(modulo), Picture1(get<PictureBox>("Picture1")),
+      Picture2(get<PictureBox>("Picture2")), timerTendine(get<Timer>("timerTendine")), Frame1(get<Frame>("Frame1")),
       Frame2(get<Frame>("Frame2")),
-      Frame3(get<Frame>("Frame3")),
-      Option1{get<OptionButton>("Option1", 0), get<OptionButton>("Option1", 1)},
-      Option2{get<OptionButton>("Option2", 0), get<OptionButton>("Option2", 1)},
-      Option3{get<OptionButton>("Option3", 0), get<OptionButton>("Option3", 1), get<OptionButton>("Option3", 2)}
+      Frame3(get<Frame>("Frame3")), Option1{get<OptionButton>("Option1", 0), get<OptionButton>("Option1", 1)},
+      Option2{get<OptionButton>("Option2", 0), get<OptionButton>("Option2", 1)}, Option3{
+                                                                                     get<OptionButton>("Option3", 0),
+                                                                                     get<OptionButton>("Option3", 1),
+                                                                                     get<OptionButton>("Option3", 2)}
 {
     connectHandlers();
 }
@@ -86,10 +84,7 @@ void FrmInizio::Form_Resize()
     }
 }
 
-void FrmInizio::Form_Unload()
-{
-    scaricaTutto();
-}
+void FrmInizio::Form_Unload() { scaricaTutto(); }
 
 // ---- Curtains ----------------------------------------------------------------------------
 
@@ -113,35 +108,17 @@ void FrmInizio::timerTendine_Timer()
 
 // ---- Focus highlight ---------------------------------------------------------------------
 
-void FrmInizio::Option1_GotFocus(int index)
-{
-    evidenzia(Option1[index]);
-}
+void FrmInizio::Option1_GotFocus(int index) { evidenzia(Option1[index]); }
 
-void FrmInizio::Option2_GotFocus(int index)
-{
-    evidenzia(Option2[index]);
-}
+void FrmInizio::Option2_GotFocus(int index) { evidenzia(Option2[index]); }
 
-void FrmInizio::Option3_GotFocus(int index)
-{
-    evidenzia(Option3[index]);
-}
+void FrmInizio::Option3_GotFocus(int index) { evidenzia(Option3[index]); }
 
-void FrmInizio::Option1_LostFocus(int index)
-{
-    spegni(Option1[index]);
-}
+void FrmInizio::Option1_LostFocus(int index) { spegni(Option1[index]); }
 
-void FrmInizio::Option2_LostFocus(int index)
-{
-    spegni(Option2[index]);
-}
+void FrmInizio::Option2_LostFocus(int index) { spegni(Option2[index]); }
 
-void FrmInizio::Option3_LostFocus(int index)
-{
-    spegni(Option3[index]);
-}
+void FrmInizio::Option3_LostFocus(int index) { spegni(Option3[index]); }
 
 void FrmInizio::evidenzia(OptionButton *option)
 {
@@ -239,42 +216,21 @@ void FrmInizio::pressSpace(int group, int index, int &keyAscii)
     m_blocchi.keyPress(group) = true;
 }
 
-void FrmInizio::Option1_KeyPress(int index, int &keyAscii)
-{
-    pressSpace(1, index, keyAscii);
-}
+void FrmInizio::Option1_KeyPress(int index, int &keyAscii) { pressSpace(1, index, keyAscii); }
 
-void FrmInizio::Option2_KeyPress(int index, int &keyAscii)
-{
-    pressSpace(2, index, keyAscii);
-}
+void FrmInizio::Option2_KeyPress(int index, int &keyAscii) { pressSpace(2, index, keyAscii); }
 
-void FrmInizio::Option3_KeyPress(int index, int &keyAscii)
-{
-    pressSpace(3, index, keyAscii);
-}
+void FrmInizio::Option3_KeyPress(int index, int &keyAscii) { pressSpace(3, index, keyAscii); }
 
-void FrmInizio::Option1_KeyUp(int, int, int)
-{
-    m_blocchi.release(1);
-}
+void FrmInizio::Option1_KeyUp(int, int, int) { m_blocchi.release(1); }
 
-void FrmInizio::Option2_KeyUp(int, int, int)
-{
-    m_blocchi.release(2);
-}
+void FrmInizio::Option2_KeyUp(int, int, int) { m_blocchi.release(2); }
 
-void FrmInizio::Option3_KeyUp(int, int, int)
-{
-    m_blocchi.release(3);
-}
+void FrmInizio::Option3_KeyUp(int, int, int) { m_blocchi.release(3); }
 
 // ---- Mouse: any button chooses, on the press ----------------------------------------------
 
-void FrmInizio::Option1_MouseDown(int index)
-{
-    sceltaPercorso(index);
-}
+void FrmInizio::Option1_MouseDown(int index) { sceltaPercorso(index); }
 
 void FrmInizio::Option2_MouseDown(int index)
 {
@@ -288,10 +244,7 @@ void FrmInizio::Option2_MouseDown(int index)
     moveFocusTo(Option3[0]);
 }
 
-void FrmInizio::Option3_MouseDown(int index)
-{
-    sceltaAzione(index);
-}
+void FrmInizio::Option3_MouseDown(int index) { sceltaAzione(index); }
 
 void FrmInizio::Option1_MouseUp(int index)
 {
@@ -307,10 +260,7 @@ void FrmInizio::Option2_MouseUp(int index)
     m_blocchi.bloccoKeyPress2 = false;
 }
 
-void FrmInizio::Option3_MouseUp(int index)
-{
-    Option3[index]->setValue(false);
-}
+void FrmInizio::Option3_MouseUp(int index) { Option3[index]->setValue(false); }
 
 // ---- The three steps ---------------------------------------------------------------------
 
@@ -358,8 +308,7 @@ void FrmInizio::scaricaTutto()
 
 // ---- Helpers -----------------------------------------------------------------------------
 
-template <class Window>
-void FrmInizio::openExercise()
+template <class Window> void FrmInizio::openExercise()
 {
     // An open window of this direction comes to the front as it is: neither reloaded nor reset.
     Window *window = Forms::instance().find<Window>();

@@ -83,8 +83,7 @@ private:
     // One step ends, the next begins: the one frame goes inactive, then the other active.
     void switchStep(Frame *becomingInactive, Frame *becomingActive);
     void pressSpace(int group, int index, int &keyAscii);
-    template <class Window>
-    void openExercise();
+    template <class Window> void openExercise();
 
     Modulo1 &m_modulo;
     std::vector<ControlGeometry> m_geometrie;

@@ -9,12 +9,14 @@ namespace {
 
 using K = ControlKind;
 
-constexpr Colour kPanel = 0xFFC0FF;     // window, frames, inner rounded rectangles
-constexpr Colour kCurtain = 0xFF80FF;   // curtains, outer rounded rectangles
+constexpr Colour kPanel = 0xFFC0FF;   // window, frames, inner rounded rectangles
+constexpr Colour kCurtain = 0xFF80FF; // curtains, outer rounded rectangles
 constexpr Colour kOptionFace = 0xFFE0C0;
 constexpr Colour kOptionText = 0x0000C0;
 constexpr FontSpec kOptionFont{"Arial", 14.25f, true};
 
+// The table keeps one control a row, as the window was designed.
+// clang-format off
 const ControlSpec kControls[] = {
     {.name = "Picture1", .kind = K::PictureBox, .left = 0, .top = 0, .width = 120, .height = 8310,
      .backColor = kCurtain, .tabIndex = 5, .border = Border::None, .dock = Dock::Left},
@@ -92,6 +94,7 @@ const ControlSpec kControls[] = {
      .font = {"Arial", 18.0f, true}, .tabIndex = 0, .transparent = true, .align = Align::Center},
     {.name = "mnu1", .kind = K::Menu, .caption = ""},
 };
+// clang-format on
 
 } // namespace
 

@@ -7,23 +7,24 @@
 
 namespace bexalo {
 
-int groupSize(int group)
-{
-    return group == 3 ? 3 : 2;
-}
+int groupSize(int group) { return group == 3 ? 3 : 2; }
 
 KeyDownChoice classifyKeyDown(int group, int keyCode)
 {
     switch (keyCode) {
-    case Key::Enter: return {KeyDownChoice::Confirm, -1};
-    case Key::Digit1: return {KeyDownChoice::Focus, 0};
-    case Key::Digit2: return {KeyDownChoice::Focus, 1};
+    case Key::Enter:
+        return {KeyDownChoice::Confirm, -1};
+    case Key::Digit1:
+        return {KeyDownChoice::Focus, 0};
+    case Key::Digit2:
+        return {KeyDownChoice::Focus, 1};
     case Key::Digit3:
         if (group == 3) {
             return {KeyDownChoice::Focus, 2};
         }
         return {};
-    default: return {};
+    default:
+        return {};
     }
 }
 

@@ -31,6 +31,8 @@ int main(int argc, char *argv[])
     QTimer::singleShot(0, &app, settled);
     const int status = app.exec();
     std::printf("%s: %s\n", qPrintable(path),
-                status == 0 ? "ready" : status == 1 ? "refused or failed" : "no answer in 10 s");
+                status == 0   ? "ready"
+                : status == 1 ? "refused or failed"
+                              : "no answer in 10 s");
     return status;
 }
