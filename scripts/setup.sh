@@ -14,7 +14,7 @@ bexalo_packages=(
     fonts-liberation2
     xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
     dbus-x11 dbus-daemon dbus-bin at-spi2-core
-    dpkg-dev desktop-file-utils appstream lintian
+    dpkg-dev desktop-file-utils appstream lintian clang-format
 )
 
 bexalo_install_packages() {

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
+#
+# The house rules a compiler does not check: every C++ file is in the house format (.clang-format),
+# and every source, script and build file opens with its licence line. Run by ./test; prints what
+# is wrong and fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+status=0
+mapfile -t cxx < <(git ls-files '*.cpp' '*.h')
+if [ ${#cxx[@]} -gt 0 ] && ! clang-format --dry-run --Werror "${cxx[@]}" 2>/tmp/bexalo-format.$$; then
+    grep -E '^[^ ].*(warning|error):' /tmp/bexalo-format.$$ | cut -d: -f1 | sort -u | sed 's/^/not in the house format: /'
+    echo "fix with: clang-format -i \$(git ls-files '*.cpp' '*.h')"
+    status=1
+fi
+rm -f /tmp/bexalo-format.$$
+
+# Files that cannot hold a comment (JSON, WAV, the licence text itself) are left out.
+mapfile -t licensed < <(git ls-files '*.cpp' '*.h' '*.sh' '*.py' '*.js' '*.mjs' '*.cmake' '*.nsi' '*.html' \
+    '*.in' 'CMakeLists.txt' '*/CMakeLists.txt' 'run' 'test' 'package-*' '.ci/run' '*.desktop' '*.xml' '*.6' \
+    '.clang-format' '.gitignore')
+for f in "${licensed[@]}"; do
+    if ! head -n 5 "$f" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later\|SPDX-License-Identifier: CC0-1.0'; then
+        echo "no licence line: $f"
+        status=1
+    fi
+done
+exit $status
