@@ -4,6 +4,7 @@
 // The success sound on Windows: the file goes to winmm's PlaySoundW by its native path, in the
 // background, with no default beep, and only when its header passes the same check as on
 // Linux, read again at every sound.
+#include "fakes/WavFiles.h"
 #include "platform/WinmmSound.h"
 
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <mmsystem.h>
 
 using namespace bexalo;
+using bexalo::test::wavBytes;
 
 namespace {
 
@@ -36,33 +38,6 @@ int realCall(const wchar_t *path, unsigned flags)
 {
     g_systemResult = ::PlaySoundW(path, nullptr, flags);
     return g_systemResult;
-}
-
-// A PCM WAV whose header announces dataSize bytes of samples, with only `present` of them there.
-QByteArray wavBytes(quint32 dataSize, int present)
-{
-    QByteArray b("RIFF");
-    auto put32 = [&b](quint32 v) {
-        for (int i = 0; i < 4; ++i)
-            b.append(char((v >> (8 * i)) & 0xFF));
-    };
-    auto put16 = [&b](quint16 v) {
-        b.append(char(v & 0xFF));
-        b.append(char(v >> 8));
-    };
-    put32(36 + dataSize);
-    b.append("WAVEfmt ");
-    put32(16);
-    put16(1);
-    put16(1);
-    put32(22050);
-    put32(44100);
-    put16(2);
-    put16(16);
-    b.append("data");
-    put32(dataSize);
-    b.append(QByteArray(present, '\0'));
-    return b;
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -98,17 +73,7 @@ void tst_WinmmSound::theChimeGoesToTheSystemByItsNativePathInTheBackgroundWithou
     QCOMPARE(g_calls[0].flags, unsigned(SND_FILENAME | SND_ASYNC | SND_NODEFAULT));
 }
 
-void tst_WinmmSound::aBadFileNeverReachesTheSystem_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("exists");
-    QTest::newRow("missing") << QByteArray() << false;
-    QTest::newRow("empty") << QByteArray() << true;
-    QTest::newRow("not a wav") << QByteArray("this is not a sound file at all\n").repeated(20) << true;
-    QTest::newRow("truncated header") << QByteArray("RIFF\x24\x00\x00\x00WAVEfmt ", 16) << true;
-    QTest::newRow("samples cut short") << wavBytes(22050, 1000) << true;
-    QTest::newRow("too large to be a chime") << wavBytes(9 * 1024 * 1024, 9 * 1024 * 1024) << true;
-}
+void tst_WinmmSound::aBadFileNeverReachesTheSystem_data() { test::addBadSoundFileRows(); }
 
 void tst_WinmmSound::aBadFileNeverReachesTheSystem()
 {

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
+// Sound files for the players' tests: a PCM WAV made to measure, and the table rows of files
+// every player must refuse without a sound or an error.
+#pragma once
+
+#include <QByteArray>
+#include <QTest>
+
+namespace bexalo::test {
+
+// A 16-bit mono PCM WAV whose header announces dataSize bytes of samples, with only `present`
+// of them there.
+inline QByteArray wavBytes(quint32 dataSize, int present)
+{
+    QByteArray b("RIFF");
+    auto put32 = [&b](quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            b.append(char((v >> (8 * i)) & 0xFF));
+    };
+    auto put16 = [&b](quint16 v) {
+        b.append(char(v & 0xFF));
+        b.append(char(v >> 8));
+    };
+    put32(36 + dataSize);
+    b.append("WAVEfmt ");
+    put32(16);
+    put16(1);
+    put16(1);
+    put32(22050);
+    put32(44100);
+    put16(2);
+    put16(16);
+    b.append("data");
+    put32(dataSize);
+    b.append(QByteArray(present, '\0'));
+    return b;
+}
+
+// Columns "content" (QByteArray) and "exists" (bool), and one row per bad file.
+inline void addBadSoundFileRows()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("exists");
+
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("empty") << QByteArray() << true;
+    QTest::newRow("not a wav") << QByteArray("this is not a sound file at all\n").repeated(20) << true;
+    QTest::newRow("truncated header") << QByteArray("RIFF\x24\x00\x00\x00WAVEfmt ", 16) << true;
+    QTest::newRow("samples cut short") << wavBytes(22050, 1000) << true;
+    QTest::newRow("ends in half a sample") << wavBytes(22051, 22051) << true;
+    QTest::newRow("too large to be a chime") << wavBytes(9 * 1024 * 1024, 9 * 1024 * 1024) << true;
+}
+
+} // namespace bexalo::test
