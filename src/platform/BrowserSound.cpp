@@ -12,29 +12,28 @@
 // The decoded sound lives on the JavaScript side, in one slot of the module; a new start
 // stops the one still playing. The audio context is made on first use and resumed on every
 // start: browsers let it run once the page has had a click or a tap.
+// JavaScript, not C++: the formatter keeps out.
+// clang-format off
 EM_JS(void, bexalo_sound_load, (const void *data, int size), {
     const bytes = HEAPU8.slice(data, data + size);
     const ctx = Module.bexaloAudio || (Module.bexaloAudio = new AudioContext());
-    Module.bexaloSound = ctx.decodeAudioData(bytes.buffer).catch(() = > null);
+    Module.bexaloSound = ctx.decodeAudioData(bytes.buffer).catch(() => null);
 });
 
 EM_JS(void, bexalo_sound_start, (), {
     const ctx = Module.bexaloAudio;
     if (!ctx || !Module.bexaloSound)
         return;
-    Module.bexaloSound.then((buffer) = > {
+    Module.bexaloSound.then((buffer) => {
         if (!buffer)
             return;
         if (Module.bexaloPlaying) {
-            try {
-                Module.bexaloPlaying.stop();
-            } catch (e) {
-            }
+            try { Module.bexaloPlaying.stop(); } catch (e) {}
         }
         const source = ctx.createBufferSource();
         source.buffer = buffer;
         source.connect(ctx.destination);
-        ctx.resume().catch(() = > {});
+        ctx.resume().catch(() => {});
         source.start();
         Module.bexaloPlaying = source;
     });
@@ -42,14 +41,12 @@ EM_JS(void, bexalo_sound_start, (), {
 
 EM_JS(void, bexalo_sound_forget, (), {
     if (Module.bexaloPlaying) {
-        try {
-            Module.bexaloPlaying.stop();
-        } catch (e) {
-        }
+        try { Module.bexaloPlaying.stop(); } catch (e) {}
     }
     Module.bexaloPlaying = null;
     Module.bexaloSound = null;
 });
+// clang-format on
 
 namespace bexalo {
 

@@ -18,10 +18,13 @@
 
 #include <emscripten.h>
 
+// JavaScript, not C++: the formatter keeps out.
+// clang-format off
 EM_JS(void, bexalo_page_ended, (), {
-    if (typeof bexaloProgramEnded == = 'function')
+    if (typeof bexaloProgramEnded === 'function')
         bexaloProgramEnded();
 });
+// clang-format on
 
 namespace bexalo {
 
