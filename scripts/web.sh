@@ -92,7 +92,7 @@ bexalo_web_build() {
     cp "$BEXALO_ROOT/packaging/web/index.html" "$program/bexalo.js" "$program/bexalo.wasm" \
         "$program/qtloader.js" "$BEXALO_ROOT/src/assets/positivo.wav" "$site/"
     bexalo_web_icon "$site/favicon.ico"
-    cp /usr/share/common-licenses/GPL-3 "$site/COPYING.txt"
+    cp "$BEXALO_ROOT/LICENSE" "$site/COPYING.txt"
     cp /usr/share/doc/fonts-liberation2/copyright "$site/LICENCE-fonts-liberation.txt"
     bexalo_web_notices "$site/NOTICES.txt"
 }

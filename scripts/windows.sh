@@ -74,10 +74,7 @@ bexalo_windows_package() {
     stage=$build/stage/$name
     rm -rf "$build/stage"
     cmake --install "$build" --prefix "$stage" >/dev/null
-    # The program's own licence; until LICENSE is in the tree, the system's copy of the same text.
-    local licence=$BEXALO_ROOT/LICENSE
-    [ -f "$licence" ] || licence=/usr/share/common-licenses/GPL-3
-    bexalo_windows_text "$licence" "$stage/LICENSE.txt"
+    bexalo_windows_text "$BEXALO_ROOT/LICENSE" "$stage/LICENSE.txt"
     bexalo_windows_text "$stage/LEGGIMI.txt" "$stage/LEGGIMI.txt.crlf"
     mv "$stage/LEGGIMI.txt.crlf" "$stage/LEGGIMI.txt"
     bexalo_windows_notices "$stage/licenze"
