@@ -2,16 +2,17 @@
 # Copyright (C) The bexalo developers
 # The web build: the program compiled to WebAssembly, with the fonts the windows name built in
 # (Liberation Sans for Arial and MS Sans Serif, Liberation Serif for Times New Roman; they have
-# the same metrics). ./package-web puts the result, the page and the notices into site/.
+# the same metrics). Only the styles the windows use are built in: Times New Roman is always bold.
+# The program loads every font under :/bexalo-fonts. ./package-web puts the result, the page and
+# the notices into site/.
 qt_add_executable(bexalo src/main.cpp)
 target_link_libraries(bexalo PRIVATE bexalo_core)
 set_target_properties(bexalo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 set(BEXALO_FONT_DIR /usr/share/fonts/truetype/liberation2 CACHE PATH "Where the Liberation fonts are")
-set(BEXALO_WEB_FONTS LiberationSans-Regular.ttf LiberationSans-Bold.ttf LiberationSerif-Regular.ttf
-    LiberationSerif-Bold.ttf)
+set(BEXALO_WEB_FONTS LiberationSans-Regular.ttf LiberationSans-Bold.ttf LiberationSerif-Bold.ttf)
 list(TRANSFORM BEXALO_WEB_FONTS PREPEND ${BEXALO_FONT_DIR}/)
-qt_add_resources(bexalo webfonts PREFIX /fonts BASE ${BEXALO_FONT_DIR} FILES ${BEXALO_WEB_FONTS})
+qt_add_resources(bexalo webfonts PREFIX /bexalo-fonts BASE ${BEXALO_FONT_DIR} FILES ${BEXALO_WEB_FONTS})
 
 # Asyncify (nested event loops) would let a modal dialog's exec() wait; the program does not
 # need it, so it is off unless asked for to measure its cost.

@@ -7,6 +7,8 @@
 #include "platform/PlatformSetup.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QDirIterator>
 #include <QEvent>
 #include <QFont>
 #include <QFontDatabase>
@@ -32,9 +34,10 @@ namespace {
 
 void addFonts()
 {
-    for (const char *file : {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf",
-                             ":/fonts/LiberationSerif-Regular.ttf", ":/fonts/LiberationSerif-Bold.ttf"}) {
-        QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    // The build decides which files are there (only the styles the windows use).
+    QDirIterator files(QStringLiteral(":/bexalo-fonts"), QDir::Files);
+    while (files.hasNext()) {
+        QFontDatabase::addApplicationFont(files.next());
     }
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
