@@ -15,6 +15,7 @@ source "$BEXALO_ROOT/scripts/webqt.sh"
 bexalo_web_program() {
     bexalo_web_qt
     local qt=$BEXALO_CROSS_QT
+    mkdir -p "$BEXALO_WEB_BUILD"
     if [ ! -f "$BEXALO_WEB_BUILD/program/build.ninja" ]; then
         "$qt/bin/qt-cmake" -S "$BEXALO_ROOT" -B "$BEXALO_WEB_BUILD/program" -G Ninja \
             -DCMAKE_BUILD_TYPE=MinSizeRel -DQT_HOST_PATH=/usr \
@@ -84,7 +85,6 @@ PY
 
 # Everything into the site folder.
 bexalo_web_build() {
-    mkdir -p "$BEXALO_WEB_BUILD"
     bexalo_web_program "$@"
     local program=$BEXALO_WEB_BUILD/program site=$BEXALO_WEB_SITE
     rm -rf "$site"
