@@ -27,10 +27,8 @@ bexalo_install_packages xvfb xauth strace
 BUILD=${BEXALO_BENCH_BUILD:-$BEXALO_ROOT/build-bench}
 RUNS=${BEXALO_PERF_RUNS:-21}
 
-if [ ! -f "$BUILD/build.ninja" ]; then
-    cmake -S "$BEXALO_ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DBEXALO_BUILD_BENCH=ON -DBEXALO_BUILD_TESTS=OFF >/dev/null
-fi
+bexalo_configure "$BUILD" host cmake -S "$BEXALO_ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DBEXALO_BUILD_BENCH=ON -DBEXALO_BUILD_TESTS=OFF
 cmake --build "$BUILD" -j2 --target bexalo bexalo_baseline bexalo_probe bench_exercise >/dev/null
 
 # A private X server on a free display.

@@ -14,7 +14,7 @@ bexalo_packages=(
     fonts-liberation2
     xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
     dbus-x11 dbus-daemon dbus-bin at-spi2-core
-    dpkg-dev desktop-file-utils appstream lintian clang-format
+    dpkg-dev desktop-file-utils appstream lintian clang-format patch
 )
 
 bexalo_install_packages() {
@@ -32,15 +32,35 @@ bexalo_install_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# bexalo_configure DIR KEY CMAKE ARG...: configures the build folder DIR by running CMAKE ARG...
+# (cmake, or a cross Qt's qt-cmake, with -S and -B). Once; again when the ARGs change; and from
+# scratch (--fresh) when KEY changes: what the folder was first configured against (a Qt, a
+# toolchain), which an existing cache never takes up. CMake's output lands in DIR/configure.log.
+bexalo_configure() {
+    local dir=$1 key=$2
+    shift 2
+    local args
+    args=$(printf '%s\n' "$@")
+    if [ -f "$dir/build.ninja" ] && [ "$(cat "$dir/.bexalo-key" 2>/dev/null)" = "$key" ] &&
+        [ "$(cat "$dir/.bexalo-args" 2>/dev/null)" = "$args" ]; then
+        return 0
+    fi
+    local command=("$@")
+    if [ -f "$dir/CMakeCache.txt" ] && [ "$(cat "$dir/.bexalo-key" 2>/dev/null)" != "$key" ]; then
+        echo "Configuring $dir again from scratch: what it was built against has changed"
+        command=("$1" --fresh "${@:2}")
+    fi
+    mkdir -p "$dir"
+    rm -f "$dir/.bexalo-key" "$dir/.bexalo-args"
+    "${command[@]}" > "$dir/configure.log" 2>&1 || { tail -n 40 "$dir/configure.log" >&2; return 1; }
+    printf '%s\n' "$key" > "$dir/.bexalo-key"
+    printf '%s\n' "$args" > "$dir/.bexalo-args"
+}
+
 bexalo_configure_and_build() {
     local build_dir=$1
     shift
-    if [ ! -f "$build_dir/build.ninja" ]; then
-        cmake -S "$BEXALO_ROOT" -B "$build_dir" -G Ninja "$@"
-    elif [ $# -gt 0 ]; then
-        # An existing build takes the options it is given too (./test's BEXALO_WERROR=ON).
-        cmake "$build_dir" "$@" >/dev/null
-    fi
+    bexalo_configure "$build_dir" host cmake -S "$BEXALO_ROOT" -B "$build_dir" -G Ninja "$@"
     cmake --build "$build_dir" -j"$(nproc)"
 }
 

@@ -15,13 +15,9 @@ source "$BEXALO_ROOT/scripts/webqt.sh"
 bexalo_web_program() {
     bexalo_web_qt
     local qt=$BEXALO_CROSS_QT
-    mkdir -p "$BEXALO_WEB_BUILD"
-    if [ ! -f "$BEXALO_WEB_BUILD/program/build.ninja" ]; then
-        "$qt/bin/qt-cmake" -S "$BEXALO_ROOT" -B "$BEXALO_WEB_BUILD/program" -G Ninja \
-            -DCMAKE_BUILD_TYPE=MinSizeRel -DQT_HOST_PATH=/usr \
-            -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake "$@" > "$BEXALO_WEB_BUILD/configure.log" 2>&1 ||
-            { tail -n 40 "$BEXALO_WEB_BUILD/configure.log" >&2; return 1; }
-    fi
+    bexalo_configure "$BEXALO_WEB_BUILD/program" "$qt" "$qt/bin/qt-cmake" -S "$BEXALO_ROOT" \
+        -B "$BEXALO_WEB_BUILD/program" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DQT_HOST_PATH=/usr \
+        -DQT_HOST_PATH_CMAKE_DIR="$BEXALO_HOST_CMAKE_DIR" "$@"
     cmake --build "$BEXALO_WEB_BUILD/program" -j"$(nproc)"
 }
 
@@ -34,9 +30,8 @@ bexalo_web_icon() {
         QT_QPA_PLATFORM=offscreen "$BEXALO_BUILD/make_icons" ico "$1"
         return
     fi
-    if [ ! -f "$host/build.ninja" ]; then
-        cmake -S "$BEXALO_ROOT" -B "$host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBEXALO_BUILD_TESTS=OFF > /dev/null
-    fi
+    bexalo_configure "$host" host cmake -S "$BEXALO_ROOT" -B "$host" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DBEXALO_BUILD_TESTS=OFF
     cmake --build "$host" --target make_icons -j"$(nproc)" > /dev/null
     QT_QPA_PLATFORM=offscreen "$host/make_icons" ico "$1"
 }
@@ -44,8 +39,9 @@ bexalo_web_icon() {
 # The notices of what the program carries: Qt and its bundled libraries, the fonts built into
 # Qt's web platform and into bexalo, and emscripten's runtime.
 bexalo_web_notices() {
-    local out=$1 qt_source
-    qt_source=$(bexalo_qt_source)
+    local out=$1
+    bexalo_qt_source
+    local qt_source=$BEXALO_QT_SOURCE
     python3 - "$qt_source" "$out" <<'PY'
 import json, os, sys
 source, out = sys.argv[1], sys.argv[2]

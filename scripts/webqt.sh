@@ -40,8 +40,17 @@ bexalo_web_qt_options=(
     -no-feature-style-stylesheet
 )
 
-# Builds (or finds) the web Qt; sets BEXALO_CROSS_QT to its prefix.
+# Builds (or finds) the web Qt; sets BEXALO_CROSS_QT to its prefix. Emscripten's version and the
+# patches in packaging/web/qt/ (each says why at its top) are part of the cache key.
 bexalo_web_qt() {
     bexalo_fake_emsdk
+    local compiler
+    compiler=$(emcc --version) || bexalo_fail "emscripten's emcc does not run"
+    bexalo_cross_qt_toolchain_id=${compiler%%$'\n'*}
+    bexalo_cross_qt_patches=()
+    local p
+    for p in "$BEXALO_ROOT"/packaging/web/qt/*.patch; do
+        [ -f "$p" ] && bexalo_cross_qt_patches+=("$p")
+    done
     bexalo_cross_qt wasm "${bexalo_web_qt_options[@]}"
 }

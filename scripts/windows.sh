@@ -18,13 +18,18 @@ bexalo_windows_packages=(
     wine64 nsis fonts-liberation2 xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
 )
 
-# The Qt for Windows. The toolchain file is copied into the cache first, so that the options,
-# and with them the cache key, do not depend on where this clone lies.
+# The Qt for Windows. The toolchain file is copied into the cache first, so that the options do
+# not depend on where this clone lies; its content and the cross compiler's version are part of
+# the cache key.
 bexalo_windows_qt() {
     mkdir -p "$BEXALO_CACHE/toolchains"
     if ! cmp -s "$BEXALO_ROOT/cmake/mingw-w64-x86_64.cmake" "$BEXALO_CACHE/toolchains/mingw-w64-x86_64.cmake"; then
         cp "$BEXALO_ROOT/cmake/mingw-w64-x86_64.cmake" "$BEXALO_CACHE/toolchains/"
     fi
+    local compiler toolchain
+    compiler=$(x86_64-w64-mingw32-g++-posix --version) || bexalo_fail "the MinGW-w64 C++ compiler does not run"
+    toolchain=$(sha256sum < "$BEXALO_CACHE/toolchains/mingw-w64-x86_64.cmake")
+    bexalo_cross_qt_toolchain_id="${compiler%%$'\n'*} $toolchain"
     bexalo_cross_qt windows -xplatform win32-g++ -static-runtime -no-opengl -- \
         -DCMAKE_TOOLCHAIN_FILE="$BEXALO_CACHE/toolchains/mingw-w64-x86_64.cmake"
 }
@@ -32,11 +37,10 @@ bexalo_windows_qt() {
 bexalo_windows_configure() {
     bexalo_install_packages "${bexalo_windows_packages[@]}"
     bexalo_windows_qt
-    if [ ! -f "$BEXALO_WINDOWS_BUILD/build.ninja" ]; then
-        cmake -S "$BEXALO_ROOT" -B "$BEXALO_WINDOWS_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-            -DCMAKE_TOOLCHAIN_FILE="$BEXALO_CROSS_QT/lib/cmake/Qt6/qt.toolchain.cmake" \
-            -DCMAKE_CROSSCOMPILING_EMULATOR="$BEXALO_ROOT/scripts/wine-run.sh" >/dev/null
-    fi
+    bexalo_configure "$BEXALO_WINDOWS_BUILD" "$BEXALO_CROSS_QT" cmake -S "$BEXALO_ROOT" -B "$BEXALO_WINDOWS_BUILD" \
+        -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$BEXALO_CROSS_QT/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$BEXALO_ROOT/scripts/wine-run.sh"
 }
 
 # The licence notices of what is linked into bexalo.exe: Qt's own licence and those of the
