@@ -1,10 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) The bexalo developers
-# How bexalo is installed and packaged. The program looks for positivo.wav in its own folder
-# (the real one, with links resolved), so wherever the program goes the sound goes beside it,
-# and so does the sound module it loads on the first sound.
-# The Linux layout with its .deb and the Windows zip and installer are built and tested here;
-# the macOS branch carries what that system needs and stays small.
+# What the desktop platforms' packaging shares (packaging/Desktop.cmake and packaging/Windows.cmake
+# include it first and include CPack last): the icon tool and the package's description. The
+# program looks for positivo.wav in its own folder (the real one, with links resolved), so
+# wherever the program goes the sound goes beside it, and so does the sound module it loads on
+# the first sound.
 include(GNUInstallDirs)
 
 set(BEXALO_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
@@ -27,111 +27,6 @@ endif()
 set(BEXALO_MAKE_ICONS ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${CMAKE_CROSSCOMPILING_EMULATOR}
     $<TARGET_FILE:make_icons>)
 
-if(BEXALO_BUILD_TESTS AND BEXALO_SOUND_MODULE)
-    # The package test asks the program's sound code whether the installed sound loads.
-    add_executable(sound_ready ${CMAKE_SOURCE_DIR}/tests/e2e/sound_ready.cpp)
-    target_link_libraries(sound_ready PRIVATE bexalo_player)
-    set_target_properties(sound_ready PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-endif()
-
-if(WIN32)
-    # bexalo.exe carries its icon and its version information, Qt is linked into it statically,
-    # and the sound, the Italian read-me and the licences lie beside it: that folder is the zip,
-    # and what the installer puts under Program Files (packaging/windows/bexalo.nsi, both made
-    # by ./package-windows, which adds the licence notices).
-    set(BEXALO_ICO ${BEXALO_ICON_DIR}/bexalo.ico)
-    add_custom_command(OUTPUT ${BEXALO_ICO}
-        COMMAND ${BEXALO_MAKE_ICONS} ico ${BEXALO_ICO}
-        DEPENDS make_icons VERBATIM)
-    set(BEXALO_RC ${CMAKE_BINARY_DIR}/packaging/bexalo.rc)
-    configure_file(${BEXALO_PACKAGING_DIR}/windows/bexalo.rc.in ${BEXALO_RC} @ONLY)
-    set_source_files_properties(${BEXALO_RC} PROPERTIES OBJECT_DEPENDS ${BEXALO_ICO})
-    target_sources(bexalo PRIVATE ${BEXALO_RC})
-    # The program draws its pictures and reads no image file: no image format plugins.
-    qt_import_plugins(bexalo EXCLUDE_BY_TYPE imageformats)
-    target_link_options(bexalo PRIVATE -s)
-
-    install(TARGETS bexalo RUNTIME DESTINATION .)
-    install(FILES ${BEXALO_SOUND} ${BEXALO_PACKAGING_DIR}/windows/LEGGIMI.txt DESTINATION .)
-    set(CPACK_GENERATOR ZIP)
-elseif(APPLE)
-    # The bundle carries the icon in Resources and the sound in MacOS, beside the executable.
-    set(BEXALO_ICONSET ${BEXALO_ICON_DIR}/bexalo.iconset)
-    set(BEXALO_ICNS ${BEXALO_ICON_DIR}/bexalo.icns)
-    add_custom_command(OUTPUT ${BEXALO_ICNS}
-        COMMAND ${BEXALO_MAKE_ICONS} iconset ${BEXALO_ICONSET}
-        COMMAND iconutil -c icns -o ${BEXALO_ICNS} ${BEXALO_ICONSET}
-        DEPENDS make_icons VERBATIM)
-    target_sources(bexalo PRIVATE ${BEXALO_ICNS} ${BEXALO_SOUND})
-    set_source_files_properties(${BEXALO_ICNS} PROPERTIES MACOSX_PACKAGE_LOCATION Resources)
-    set_source_files_properties(${BEXALO_SOUND} PROPERTIES MACOSX_PACKAGE_LOCATION MacOS)
-    set_target_properties(bexalo PROPERTIES
-        MACOSX_BUNDLE_BUNDLE_NAME Bexalo
-        MACOSX_BUNDLE_GUI_IDENTIFIER ${BEXALO_APP_ID}
-        MACOSX_BUNDLE_ICON_FILE bexalo.icns
-        MACOSX_BUNDLE_SHORT_VERSION_STRING ${PROJECT_VERSION})
-
-    install(TARGETS bexalo BUNDLE DESTINATION .)
-    install(TARGETS bexalo_sound LIBRARY DESTINATION bexalo.app/Contents/MacOS)
-    set(CPACK_GENERATOR DragNDrop)
-else()
-    set(BEXALO_HICOLOR_PNGS)
-    foreach(side 16 32 48 64 128 256)
-        list(APPEND BEXALO_HICOLOR_PNGS ${BEXALO_ICON_DIR}/hicolor/${side}x${side}/apps/bexalo.png)
-    endforeach()
-    add_custom_command(OUTPUT ${BEXALO_HICOLOR_PNGS}
-        COMMAND ${BEXALO_MAKE_ICONS} hicolor ${BEXALO_ICON_DIR}/hicolor
-        DEPENDS make_icons VERBATIM
-        COMMENT "Drawing the program icon for the hicolor theme")
-    add_custom_target(bexalo_icons ALL DEPENDS ${BEXALO_HICOLOR_PNGS})
-
-    # The program's own folder holds the real executable, the sound module and the sound;
-    # bin/bexalo is a relative link to it, which Qt resolves when it reports the program's
-    # folder. The folder is in libexec, not lib: CPack adds maintainer scripts that run
-    # ldconfig for any shared object under /usr/lib, and the sound module is no library
-    # anything links against.
-    set(BEXALO_PROGRAM_DIR ${CMAKE_INSTALL_LIBEXECDIR}/bexalo)
-    file(RELATIVE_PATH BEXALO_LINK_TARGET /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${BEXALO_PROGRAM_DIR}/bexalo)
-    set(BEXALO_LINK ${CMAKE_BINARY_DIR}/packaging/bin/bexalo)
-    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging/bin)
-    file(CREATE_LINK ${BEXALO_LINK_TARGET} ${BEXALO_LINK} SYMBOLIC)
-
-    install(TARGETS bexalo RUNTIME DESTINATION ${BEXALO_PROGRAM_DIR})
-    install(TARGETS bexalo_sound LIBRARY DESTINATION ${BEXALO_PROGRAM_DIR})
-    install(FILES ${BEXALO_SOUND} DESTINATION ${BEXALO_PROGRAM_DIR})
-    install(FILES ${BEXALO_LINK} DESTINATION ${CMAKE_INSTALL_BINDIR})
-    install(FILES ${BEXALO_PACKAGING_DIR}/bexalo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-    install(FILES ${BEXALO_PACKAGING_DIR}/${BEXALO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-    install(DIRECTORY ${BEXALO_ICON_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
-
-    # What Debian wants beside every package: the copyright file (machine-readable), the
-    # changelog and the manual page, these two compressed as dh_compress would (gzip -9n:
-    # no file name, no time stamp, so the same input gives the same bytes).
-    find_program(BEXALO_GZIP gzip REQUIRED)
-    set(BEXALO_DOC_BUILD ${CMAKE_BINARY_DIR}/packaging/doc)
-    configure_file(${BEXALO_PACKAGING_DIR}/copyright ${BEXALO_DOC_BUILD}/copyright @ONLY)
-    configure_file(${BEXALO_PACKAGING_DIR}/changelog ${BEXALO_DOC_BUILD}/changelog @ONLY)
-    configure_file(${BEXALO_PACKAGING_DIR}/bexalo.6 ${BEXALO_DOC_BUILD}/bexalo.6 COPYONLY)
-    add_custom_command(OUTPUT ${BEXALO_DOC_BUILD}/changelog.gz ${BEXALO_DOC_BUILD}/bexalo.6.gz
-        COMMAND ${BEXALO_GZIP} -9nkf ${BEXALO_DOC_BUILD}/changelog ${BEXALO_DOC_BUILD}/bexalo.6
-        DEPENDS ${BEXALO_DOC_BUILD}/changelog ${BEXALO_DOC_BUILD}/bexalo.6
-        VERBATIM)
-    add_custom_target(bexalo_docs ALL DEPENDS ${BEXALO_DOC_BUILD}/changelog.gz ${BEXALO_DOC_BUILD}/bexalo.6.gz)
-    set(BEXALO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/bexalo)
-    install(FILES ${BEXALO_DOC_BUILD}/copyright ${BEXALO_DOC_BUILD}/changelog.gz DESTINATION ${BEXALO_DOC_DIR})
-    # The program is Italian only, and so is its manual page, in the default place.
-    install(FILES ${BEXALO_DOC_BUILD}/bexalo.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-    set(CPACK_GENERATOR DEB)
-endif()
-
-# On macOS the Qt libraries travel with the program; Qt's deploy tools gather them
-# (FILENAME_VARIABLE is the spelling Qt 6.4 knows).
-if(APPLE AND COMMAND qt_generate_deploy_app_script)
-    qt_generate_deploy_app_script(TARGET bexalo FILENAME_VARIABLE BEXALO_DEPLOY_SCRIPT
-        NO_UNSUPPORTED_PLATFORM_ERROR)
-    install(SCRIPT ${BEXALO_DEPLOY_SCRIPT})
-endif()
-
 set(CPACK_PACKAGE_NAME bexalo)
 set(CPACK_PACKAGE_VENDOR bexalo)
 set(CPACK_PACKAGE_CONTACT "${BEXALO_MAINTAINER}")
@@ -146,16 +41,3 @@ on the abacus, or a number shown on the abacus as pictures of units, tens and
 hundreds, has it checked, and gets help after a wrong answer.
 Free software under the GNU GPL, version 3 or later.")
 set(CPACK_STRIP_FILES ON)
-
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION education)
-# dpkg-shlibdeps adds what the executable links (the Qt 6 Core, Gui, Widgets and Multimedia
-# runtime libraries, with the versions it needs); the rest is loaded at run time: the X11 and
-# Wayland platform plugins, and the fonts the windows name. QSoundEffect reads the WAV itself
-# and plays it through PulseAudio (libpulse comes with Qt Multimedia), so beyond that it needs
-# only the desktop's sound server.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
-
-include(CPack)

@@ -5,10 +5,6 @@
 # the same metrics). Only the styles the windows use are built in: Times New Roman is always bold.
 # The program loads every font under :/bexalo-fonts. ./package-web puts the result, the page and
 # the notices into site/.
-qt_add_executable(bexalo src/main.cpp)
-target_link_libraries(bexalo PRIVATE bexalo_core)
-set_target_properties(bexalo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-
 set(BEXALO_FONT_DIR /usr/share/fonts/truetype/liberation2 CACHE PATH "Where the Liberation fonts are")
 set(BEXALO_WEB_FONTS LiberationSans-Regular.ttf LiberationSans-Bold.ttf LiberationSerif-Bold.ttf)
 list(TRANSFORM BEXALO_WEB_FONTS PREPEND ${BEXALO_FONT_DIR}/)
@@ -19,11 +15,4 @@ qt_add_resources(bexalo webfonts PREFIX /bexalo-fonts BASE ${BEXALO_FONT_DIR} FI
 option(BEXALO_WEB_ASYNCIFY "Link with asyncify" OFF)
 if(BEXALO_WEB_ASYNCIFY)
     target_link_options(bexalo PRIVATE -sASYNCIFY)
-endif()
-
-# The yardstick of the web figures (bench/web-bench.sh): one empty window, built the same way.
-if(BEXALO_BUILD_BENCH)
-    qt_add_executable(bexalo_baseline bench/BaselineWindow.cpp)
-    target_link_libraries(bexalo_baseline PRIVATE Qt6::Widgets)
-    set_target_properties(bexalo_baseline PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endif()

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) The bexalo developers
 
-// Linux (and any desktop with Qt Multimedia): the player lives in the sound module beside the
-// program, loaded on the first sound.
+// Every desktop but Windows (Linux, the BSDs, macOS): the player, with Qt Multimedia, lives in
+// the sound module beside the program, loaded on the first sound.
 #include "platform/LazySound.h"
 #include "platform/SystemSound.h"
 

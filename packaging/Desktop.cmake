@@ -1,0 +1,105 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
+# The Unix desktops: on Linux and the other Unix systems the program's folder, its link in bin,
+# the desktop entry, metainfo, icons and documents, and the .deb; on macOS a bundle, which
+# carries what that system needs and stays small (not built or tested here).
+include(${CMAKE_CURRENT_LIST_DIR}/Packaging.cmake)
+
+if(BEXALO_BUILD_TESTS AND BEXALO_SOUND_MODULE)
+    # The package test asks the program's sound code whether the installed sound loads.
+    add_executable(sound_ready ${CMAKE_SOURCE_DIR}/tests/e2e/sound_ready.cpp)
+    target_link_libraries(sound_ready PRIVATE bexalo_player)
+    set_target_properties(sound_ready PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+endif()
+
+if(APPLE)
+    # The bundle carries the icon in Resources and the sound in MacOS, beside the executable.
+    set(BEXALO_ICONSET ${BEXALO_ICON_DIR}/bexalo.iconset)
+    set(BEXALO_ICNS ${BEXALO_ICON_DIR}/bexalo.icns)
+    add_custom_command(OUTPUT ${BEXALO_ICNS}
+        COMMAND ${BEXALO_MAKE_ICONS} iconset ${BEXALO_ICONSET}
+        COMMAND iconutil -c icns -o ${BEXALO_ICNS} ${BEXALO_ICONSET}
+        DEPENDS make_icons VERBATIM)
+    target_sources(bexalo PRIVATE ${BEXALO_ICNS} ${BEXALO_SOUND})
+    set_source_files_properties(${BEXALO_ICNS} PROPERTIES MACOSX_PACKAGE_LOCATION Resources)
+    set_source_files_properties(${BEXALO_SOUND} PROPERTIES MACOSX_PACKAGE_LOCATION MacOS)
+    set_target_properties(bexalo PROPERTIES
+        MACOSX_BUNDLE_BUNDLE_NAME Bexalo
+        MACOSX_BUNDLE_GUI_IDENTIFIER ${BEXALO_APP_ID}
+        MACOSX_BUNDLE_ICON_FILE bexalo.icns
+        MACOSX_BUNDLE_SHORT_VERSION_STRING ${PROJECT_VERSION})
+
+    install(TARGETS bexalo BUNDLE DESTINATION .)
+    install(TARGETS bexalo_sound LIBRARY DESTINATION bexalo.app/Contents/MacOS)
+    set(CPACK_GENERATOR DragNDrop)
+    # The Qt libraries travel with the program; Qt's deploy tools gather them
+    # (FILENAME_VARIABLE is the spelling Qt 6.4 knows).
+    if(COMMAND qt_generate_deploy_app_script)
+        qt_generate_deploy_app_script(TARGET bexalo FILENAME_VARIABLE BEXALO_DEPLOY_SCRIPT
+            NO_UNSUPPORTED_PLATFORM_ERROR)
+        install(SCRIPT ${BEXALO_DEPLOY_SCRIPT})
+    endif()
+    include(CPack)
+    return()
+endif()
+
+set(BEXALO_HICOLOR_PNGS)
+foreach(side 16 32 48 64 128 256)
+    list(APPEND BEXALO_HICOLOR_PNGS ${BEXALO_ICON_DIR}/hicolor/${side}x${side}/apps/bexalo.png)
+endforeach()
+add_custom_command(OUTPUT ${BEXALO_HICOLOR_PNGS}
+    COMMAND ${BEXALO_MAKE_ICONS} hicolor ${BEXALO_ICON_DIR}/hicolor
+    DEPENDS make_icons VERBATIM
+    COMMENT "Drawing the program icon for the hicolor theme")
+add_custom_target(bexalo_icons ALL DEPENDS ${BEXALO_HICOLOR_PNGS})
+
+# The program's own folder holds the real executable, the sound module and the sound;
+# bin/bexalo is a relative link to it, which Qt resolves when it reports the program's
+# folder. The folder is in libexec, not lib: CPack adds maintainer scripts that run
+# ldconfig for any shared object under /usr/lib, and the sound module is no library
+# anything links against.
+set(BEXALO_PROGRAM_DIR ${CMAKE_INSTALL_LIBEXECDIR}/bexalo)
+file(RELATIVE_PATH BEXALO_LINK_TARGET /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${BEXALO_PROGRAM_DIR}/bexalo)
+set(BEXALO_LINK ${CMAKE_BINARY_DIR}/packaging/bin/bexalo)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging/bin)
+file(CREATE_LINK ${BEXALO_LINK_TARGET} ${BEXALO_LINK} SYMBOLIC)
+
+install(TARGETS bexalo RUNTIME DESTINATION ${BEXALO_PROGRAM_DIR})
+install(TARGETS bexalo_sound LIBRARY DESTINATION ${BEXALO_PROGRAM_DIR})
+install(FILES ${BEXALO_SOUND} DESTINATION ${BEXALO_PROGRAM_DIR})
+install(FILES ${BEXALO_LINK} DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${BEXALO_PACKAGING_DIR}/bexalo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${BEXALO_PACKAGING_DIR}/${BEXALO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(DIRECTORY ${BEXALO_ICON_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+
+# What Debian wants beside every package: the copyright file (machine-readable), the
+# changelog and the manual page, these two compressed as dh_compress would (gzip -9n:
+# no file name, no time stamp, so the same input gives the same bytes).
+find_program(BEXALO_GZIP gzip REQUIRED)
+set(BEXALO_DOC_BUILD ${CMAKE_BINARY_DIR}/packaging/doc)
+configure_file(${BEXALO_PACKAGING_DIR}/copyright ${BEXALO_DOC_BUILD}/copyright @ONLY)
+configure_file(${BEXALO_PACKAGING_DIR}/changelog ${BEXALO_DOC_BUILD}/changelog @ONLY)
+configure_file(${BEXALO_PACKAGING_DIR}/bexalo.6 ${BEXALO_DOC_BUILD}/bexalo.6 COPYONLY)
+add_custom_command(OUTPUT ${BEXALO_DOC_BUILD}/changelog.gz ${BEXALO_DOC_BUILD}/bexalo.6.gz
+    COMMAND ${BEXALO_GZIP} -9nkf ${BEXALO_DOC_BUILD}/changelog ${BEXALO_DOC_BUILD}/bexalo.6
+    DEPENDS ${BEXALO_DOC_BUILD}/changelog ${BEXALO_DOC_BUILD}/bexalo.6
+    VERBATIM)
+add_custom_target(bexalo_docs ALL DEPENDS ${BEXALO_DOC_BUILD}/changelog.gz ${BEXALO_DOC_BUILD}/bexalo.6.gz)
+set(BEXALO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/bexalo)
+install(FILES ${BEXALO_DOC_BUILD}/copyright ${BEXALO_DOC_BUILD}/changelog.gz DESTINATION ${BEXALO_DOC_DIR})
+# The program is Italian only, and so is its manual page, in the default place.
+install(FILES ${BEXALO_DOC_BUILD}/bexalo.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+set(CPACK_GENERATOR DEB)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+# dpkg-shlibdeps adds what the executable links (the Qt 6 Core, Gui, Widgets and Multimedia
+# runtime libraries, with the versions it needs); the rest is loaded at run time: the X11 and
+# Wayland platform plugins, and the fonts the windows name. QSoundEffect reads the WAV itself
+# and plays it through PulseAudio (libpulse comes with Qt Multimedia), so beyond that it needs
+# only the desktop's sound server.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
+
+include(CPack)

@@ -1,0 +1,24 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) The bexalo developers
+# The Windows program and its zip (the installer is made from the same folder by
+# scripts/windows.sh).
+include(${CMAKE_CURRENT_LIST_DIR}/Packaging.cmake)
+
+# bexalo.exe carries its icon and its version information, Qt is linked into it statically,
+# and the sound, the Italian read-me and the licences lie beside it: that folder is the zip,
+# and what the installer puts under Program Files (packaging/windows/bexalo.nsi, both made
+# by ./package-windows, which adds the licence notices).
+set(BEXALO_ICO ${BEXALO_ICON_DIR}/bexalo.ico)
+add_custom_command(OUTPUT ${BEXALO_ICO}
+    COMMAND ${BEXALO_MAKE_ICONS} ico ${BEXALO_ICO}
+    DEPENDS make_icons VERBATIM)
+set(BEXALO_RC ${CMAKE_BINARY_DIR}/packaging/bexalo.rc)
+configure_file(${BEXALO_PACKAGING_DIR}/windows/bexalo.rc.in ${BEXALO_RC} @ONLY)
+set_source_files_properties(${BEXALO_RC} PROPERTIES OBJECT_DEPENDS ${BEXALO_ICO})
+target_sources(bexalo PRIVATE ${BEXALO_RC})
+
+install(TARGETS bexalo RUNTIME DESTINATION .)
+install(FILES ${BEXALO_SOUND} ${BEXALO_PACKAGING_DIR}/windows/LEGGIMI.txt DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+
+include(CPack)
