@@ -23,7 +23,7 @@ set -euo pipefail
 
 BENCH_DIR=$(cd "$(dirname "$0")" && pwd)
 source "$BENCH_DIR/../scripts/setup.sh"
-bexalo_install_packages xvfb xauth strace
+bexalo_install_packages "${bexalo_build_packages[@]}" xvfb xauth strace
 BUILD=${BEXALO_BENCH_BUILD:-$BEXALO_ROOT/build-bench}
 RUNS=${BEXALO_PERF_RUNS:-21}
 

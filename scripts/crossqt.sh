@@ -20,8 +20,6 @@
 set -euo pipefail
 
 BEXALO_CACHE=${BEXALO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/bexalo}
-# Where the host's CMake packages live (the host Qt the cross builds use for their tools).
-BEXALO_HOST_CMAKE_DIR=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake
 
 # What the program does not use stays out of every cross Qt. Debian's source drops the tablet
 # header wintab.h, so tablet events are off too.
@@ -31,10 +29,8 @@ bexalo_cross_qt_common_options=(
     -no-feature-xml -no-feature-concurrent
     -qt-host-path /usr
 )
-bexalo_cross_qt_common_cmake=(
-    -DFEATURE_tabletevent=OFF
-    -DQT_HOST_PATH_CMAKE_DIR=$BEXALO_HOST_CMAKE_DIR
-)
+# (and QT_HOST_PATH_CMAKE_DIR, added by bexalo_cross_qt)
+bexalo_cross_qt_common_cmake=(-DFEATURE_tabletevent=OFF)
 bexalo_cross_qt_toolchain_id=${bexalo_cross_qt_toolchain_id:-}
 bexalo_cross_qt_patches=()
 
@@ -128,10 +124,20 @@ bexalo_cross_qt_key() {
     } | sha256sum | cut -c1-12
 }
 
+# Sets BEXALO_HOST_CMAKE_DIR: where the host's CMake packages live (the host Qt whose tools the
+# cross builds use).
+bexalo_host_cmake_dir() {
+    local multiarch
+    multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH) || bexalo_fail "dpkg-architecture (dpkg-dev) does not run"
+    BEXALO_HOST_CMAKE_DIR=/usr/lib/$multiarch/cmake
+}
+
 # bexalo_cross_qt NAME OPTION... [-- CMAKE_OPTION...]: the Qt for one target, built once.
 bexalo_cross_qt() {
     local name=$1
     shift
+    bexalo_host_cmake_dir
+    bexalo_cross_qt_common_cmake=(-DFEATURE_tabletevent=OFF -DQT_HOST_PATH_CMAKE_DIR="$BEXALO_HOST_CMAKE_DIR")
     local version key prefix
     version=$(bexalo_qt_debian_version)
     key=$(bexalo_cross_qt_key "$version" "$@")

@@ -1,20 +1,24 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) The bexalo developers
-# Sourced by ./run and ./test: installs what is missing on a Debian-family machine, configures
-# and builds. A second run skips what is already done.
+# Sourced by every build script: installing what is missing on a Debian-family machine,
+# configuring and building. Sourcing installs nothing; each script installs the sets it needs:
+#   bexalo_build_packages     building the program for Linux (and the host tools of the cross builds)
+#   bexalo_desktop_packages   running it, its tests and its package checks on a Linux desktop
+# A second run skips what is already done.
 set -euo pipefail
 
 BEXALO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BEXALO_BUILD=${BEXALO_BUILD:-$BEXALO_ROOT/build}
 
-bexalo_packages=(
-    build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-multimedia-dev libgl-dev qt6-qpa-plugins libqt6multimedia6
-    gstreamer1.0-plugins-base
-    fonts-liberation2
+bexalo_build_packages=(
+    build-essential cmake ninja-build pkg-config dpkg-dev patch
+    qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation2
+)
+bexalo_desktop_packages=(
+    qt6-qpa-plugins libqt6multimedia6 gstreamer1.0-plugins-base
     xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
     dbus-x11 dbus-daemon dbus-bin at-spi2-core
-    dpkg-dev desktop-file-utils appstream lintian clang-format patch
+    desktop-file-utils appstream lintian clang-format
 )
 
 bexalo_install_packages() {
@@ -63,5 +67,3 @@ bexalo_configure_and_build() {
     bexalo_configure "$build_dir" host cmake -S "$BEXALO_ROOT" -B "$build_dir" -G Ninja "$@"
     cmake --build "$build_dir" -j"$(nproc)"
 }
-
-bexalo_install_packages "${bexalo_packages[@]}"

@@ -7,7 +7,7 @@ BEXALO_WEB_BUILD=${BEXALO_WEB_BUILD:-$BEXALO_ROOT/build-web}
 BEXALO_WEB_SITE=$BEXALO_WEB_BUILD/site
 # shellcheck source=setup.sh
 source "$BEXALO_ROOT/scripts/setup.sh"
-bexalo_install_packages emscripten nodejs python3 fonts-liberation2 dpkg-dev
+bexalo_install_packages "${bexalo_build_packages[@]}" emscripten nodejs python3
 # shellcheck source=webqt.sh
 source "$BEXALO_ROOT/scripts/webqt.sh"
 

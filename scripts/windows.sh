@@ -14,7 +14,7 @@ source "$BEXALO_ROOT/scripts/wine.sh"
 
 BEXALO_WINDOWS_BUILD=${BEXALO_WINDOWS_BUILD:-$BEXALO_ROOT/build-windows}
 bexalo_windows_packages=(
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine64 nsis fonts-liberation2 xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
 )
 
@@ -35,7 +35,7 @@ bexalo_windows_qt() {
 }
 
 bexalo_windows_configure() {
-    bexalo_install_packages "${bexalo_windows_packages[@]}"
+    bexalo_install_packages "${bexalo_build_packages[@]}" "${bexalo_windows_packages[@]}"
     bexalo_windows_qt
     bexalo_configure "$BEXALO_WINDOWS_BUILD" "$BEXALO_CROSS_QT" cmake -S "$BEXALO_ROOT" -B "$BEXALO_WINDOWS_BUILD" \
         -G Ninja -DCMAKE_BUILD_TYPE=Release \
