@@ -32,12 +32,21 @@ bexalo_fake_emsdk() {
 }
 
 # What only the web Qt needs: the platform, no threads (a static page cannot send the headers
-# shared memory needs), small code, and image formats and text converters the program never uses.
+# shared memory needs), small code, and what the program never uses: image formats, text
+# converters and parsers (every text it shows is plain), style sheets, MIME types, gestures,
+# date editing and the widgets and dialogs it has none of. The browser tests say whether a
+# switch is safe.
 bexalo_web_qt_options=(
     -platform wasm-emscripten -no-feature-thread -optimize-size
     -no-feature-jpeg -no-feature-gif -no-feature-ico
     -no-feature-textodfwriter -no-feature-textmarkdownreader -no-feature-textmarkdownwriter
-    -no-feature-style-stylesheet
+    -no-feature-texthtmlparser -no-feature-cssparser -no-feature-style-stylesheet
+    -no-feature-mimetype -no-feature-gestures
+    -no-feature-datetimeparser -no-feature-datetimeedit -no-feature-calendarwidget
+    -no-feature-dockwidget -no-feature-tableview -no-feature-mdiarea -no-feature-undoview
+    -no-feature-fontcombobox -no-feature-colordialog -no-feature-filedialog -no-feature-fontdialog
+    -no-feature-wizard -no-feature-inputdialog -no-feature-progressdialog -no-feature-errormessage
+    -no-feature-splashscreen
 )
 
 # Builds (or finds) the web Qt; sets BEXALO_CROSS_QT to its prefix. Emscripten's version and the

@@ -42,6 +42,9 @@ void addFonts()
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    // The web Qt builds in no fonts of its own (packaging/web/qt/), so the default font, used
+    // where a control names none (the message box, the title bands), is one of ours.
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans")));
 }
 
 // A window larger than the page shrinks to it (its layout follows, as on the desktop); then
