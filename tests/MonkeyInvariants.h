@@ -128,7 +128,13 @@ inline QStringList brokenRules(ExerciseWindow *w, bool helpAnswerOnView)
             require(ExerciseRig::pairColour(w, p) == kGiallo,
                     QStringLiteral("%1 pair not yellow").arg(QString::fromLatin1(names(p).plus)));
         }
-        if (enabled) {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box && box->parentWidget() == w && esito == QLatin1String("Errato")) {
+            // The message of the third "No" is up: the verdict stays until it is closed, and
+            // the right answer waits for it.
+            require(!operazione && !verifica && e.tutteLeConteAZero(),
+                    QStringLiteral("the answer moved on while the message is up"));
+        } else if (enabled) {
             // Building, or help given after the third "No".
             require(esito.isEmpty(), QStringLiteral("verdict '%1' while building").arg(esito));
             if (operazione) {

@@ -77,15 +77,18 @@ public:
                                   .arg(w->objectName(), describeExercise(was->esercizio), describeExercise(e));
                 }
                 rightVerdicts += checkVerdict(w, was->esercizio, &broken);
-                // The right answer that "Si" or the third "No" put up stays until the next
-                // exercise or the next "No" clears the pupil's area.
+                // The right answer that "Si" or the third "No" put up (the latter once its
+                // message is closed) stays until the next exercise or the next "No" clears the
+                // pupil's area.
                 const bool helpNow = ExerciseRig::helpFrame(w)->isShown();
                 if (e.numOperazione != was->esercizio.numOperazione) {
                     t.helpAnswerOnView = false;
-                } else if (was->helpShown && !helpNow) {
+                } else if ((was->helpShown || t.messageUp) && !helpNow) {
                     t.helpAnswerOnView = ExerciseRig::shown(w, "CmdOperazione");
                 }
             }
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            t.messageUp = box && box->parentWidget() == w;
             broken << brokenRules(w, t.helpAnswerOnView);
         }
         if (m_recording) {
@@ -116,6 +119,7 @@ private:
     struct Tracked {
         QPointer<ExerciseWindow> window;
         bool helpAnswerOnView = false;
+        bool messageUp = false; // the message of the third "No", over this window
     };
 
     Tracked &tracked(ExerciseWindow *w)

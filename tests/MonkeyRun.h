@@ -274,8 +274,22 @@ protected:
         return hit;
     }
 
+    // Qt drops the window system's mouse input to a window that a modal box blocks; QTest's
+    // widget events go round that check, so the monkey drops them itself, as Qt would.
+    bool blockedByModal(const QString &what)
+    {
+        if (!QApplication::activeModalWidget()) {
+            return false;
+        }
+        note(QStringLiteral("      (%1: blocked by the message box)").arg(what));
+        return true;
+    }
+
     void press(Form *form, Control *c, Qt::MouseButton button)
     {
+        if (blockedByModal(QStringLiteral("press on %1.%2").arg(form->objectName(), controlName(c)))) {
+            return;
+        }
         QPoint local;
         QPointer<QWidget> hit = hitAt(form, c, &local);
         step(QStringLiteral("press %1 on %2.%3 (hits %4)")
@@ -288,6 +302,9 @@ protected:
         // The press may have closed the window or the program.
         if (!openWindows(false).contains(form) || !c->widget()->isVisible()) {
             note(QStringLiteral("      (release on %1 skipped: no longer on screen)").arg(controlName(c)));
+            return;
+        }
+        if (blockedByModal(QStringLiteral("release on %1.%2").arg(form->objectName(), controlName(c)))) {
             return;
         }
         QPoint local;
@@ -313,8 +330,8 @@ protected:
              [&] { QTest::simulateEvent(target, down, k.key, k.modifiers, QString::fromLatin1(k.text), autoRepeat); });
     }
 
-    // The modal box of the third "No" runs its own event loop inside the handler: this timer
-    // answers it there, one way or another.
+    // The modal box of the third "No" stays up while the monkey goes on (what it sends to the
+    // windows behind it must come to nothing); this timer answers it, one way or another.
     void answerMessageBox()
     {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());

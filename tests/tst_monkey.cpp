@@ -249,7 +249,7 @@ private:
             });
             return;
         }
-        if (!option || !option->isEnabled()) {
+        if (!option || !option->isEnabled() || blockedByModal(QStringLiteral("vai"))) {
             return;
         }
         step(QStringLiteral("vai: press %1 %2").arg(what, option->objectName()), m_start,
