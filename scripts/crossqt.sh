@@ -18,6 +18,8 @@
 # message and leaves no mark. apt's source lines are derived from the machine's own apt sources
 # into a private folder; the machine's apt configuration is never changed.
 set -euo pipefail
+# shellcheck source=setup.sh
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 BEXALO_CACHE=${BEXALO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/bexalo}
 
@@ -33,11 +35,6 @@ bexalo_cross_qt_common_options=(
 bexalo_cross_qt_common_cmake=(-DFEATURE_tabletevent=OFF)
 bexalo_cross_qt_toolchain_id=${bexalo_cross_qt_toolchain_id:-}
 bexalo_cross_qt_patches=()
-
-bexalo_fail() {
-    echo "bexalo: $*" >&2
-    return 1
-}
 
 # The Debian version of the host Qt, e.g. 6.4.2+dfsg-10: the cross Qt is built from its source.
 bexalo_qt_debian_version() {

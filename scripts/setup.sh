@@ -21,6 +21,12 @@ bexalo_desktop_packages=(
     desktop-file-utils appstream lintian clang-format
 )
 
+# Says what failed and fails; `... || bexalo_fail "why"` where set -e does not reach.
+bexalo_fail() {
+    echo "bexalo: $*" >&2
+    return 1
+}
+
 bexalo_install_packages() {
     local missing=() pkg
     for pkg in "$@"; do

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QTest>
 
 namespace bexalo::test {
@@ -38,19 +39,35 @@ inline QByteArray wavBytes(quint32 dataSize, int present)
     return b;
 }
 
+// The files every player must refuse without a sound or an error ("exists" false: no file at
+// all). The fuzzer of the header check starts from these too.
+struct BadSoundFile {
+    const char *name;
+    QByteArray content;
+    bool exists;
+};
+
+inline QList<BadSoundFile> badSoundFiles()
+{
+    return {
+        {"missing", QByteArray(), false},
+        {"empty", QByteArray(), true},
+        {"not a wav", QByteArray("this is not a sound file at all\n").repeated(20), true},
+        {"truncated header", QByteArray("RIFF\x24\x00\x00\x00WAVEfmt ", 16), true},
+        {"samples cut short", wavBytes(22050, 1000), true},
+        {"ends in half a sample", wavBytes(22051, 22051), true},
+        {"too large to be a chime", wavBytes(9 * 1024 * 1024, 9 * 1024 * 1024), true},
+    };
+}
+
 // Columns "content" (QByteArray) and "exists" (bool), and one row per bad file.
 inline void addBadSoundFileRows()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("exists");
-
-    QTest::newRow("missing") << QByteArray() << false;
-    QTest::newRow("empty") << QByteArray() << true;
-    QTest::newRow("not a wav") << QByteArray("this is not a sound file at all\n").repeated(20) << true;
-    QTest::newRow("truncated header") << QByteArray("RIFF\x24\x00\x00\x00WAVEfmt ", 16) << true;
-    QTest::newRow("samples cut short") << wavBytes(22050, 1000) << true;
-    QTest::newRow("ends in half a sample") << wavBytes(22051, 22051) << true;
-    QTest::newRow("too large to be a chime") << wavBytes(9 * 1024 * 1024, 9 * 1024 * 1024) << true;
+    for (const BadSoundFile &f : badSoundFiles()) {
+        QTest::newRow(f.name) << f.content << f.exists;
+    }
 }
 
 } // namespace bexalo::test

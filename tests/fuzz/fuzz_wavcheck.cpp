@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
+// Any bytes at all as positivo.wav: the header check must neither crash nor read outside the
+// bytes (the sanitizers watch), and what it lets through must be a file a decoder can finish.
+#include "platform/WavCheck.h"
+
+#include <QtEndian>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+using bexalo::isCompletePcmWav;
+using bexalo::kLargestSoundFile;
+
+namespace {
+
+void require(bool rule)
+{
+    if (!rule) {
+        std::abort();
+    }
+}
+
+// Walks the chunks of a file that passed and finds its data chunk: it must be whole, inside
+// the file, after a plain PCM format chunk.
+void checkPassed(const QByteArray &file)
+{
+    require(file.size() >= 44 && file.size() <= kLargestSoundFile);
+    require(file.startsWith("RIFF") && file.mid(8, 4) == "WAVE");
+    bool format = false;
+    qint64 at = 12;
+    while (at + 8 <= file.size()) {
+        const QByteArray id = file.mid(at, 4);
+        const qint64 size = qFromLittleEndian<quint32>(file.constData() + at + 4);
+        if (id == "fmt ") {
+            require(at + 8 + 16 <= file.size());
+            require(qFromLittleEndian<quint16>(file.constData() + at + 8) == 1);
+            format = true;
+        } else if (id == "data") {
+            require(format && size > 0 && at + 8 + size <= file.size());
+            return;
+        }
+        at += 8 + size + (size & 1);
+    }
+    require(false); // passed without a data chunk
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray file(reinterpret_cast<const char *>(data), qsizetype(size));
+    // As the program calls it: the first 4096 bytes and the file's size.
+    const bool passed = isCompletePcmWav(file.left(4096), qint64(size));
+    // The whole file as the header must give the same answer.
+    require(isCompletePcmWav(file, qint64(size)) == passed);
+    if (passed) {
+        checkPassed(file);
+    }
+    // A file that claims to be larger or smaller than its bytes (it changed on the disk between
+    // the look and the read): nothing is read past what is there.
+    if (size >= 4) {
+        qint64 claimed = 0;
+        std::memcpy(&claimed, data, 4);
+        isCompletePcmWav(file, claimed);
+    }
+    return 0;
+}
