@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) The bexalo developers
 # What the desktop platforms' packaging shares (packaging/Desktop.cmake and packaging/Windows.cmake
-# include it first and include CPack last): the icon tool and the package's description. The
+# include it first): the icon tool, and the package's description for CPack (Desktop.cmake). The
 # program looks for positivo.wav in its own folder (the real one, with links resolved), so
 # wherever the program goes the sound goes beside it, and so does the sound module it loads on
 # the first sound.

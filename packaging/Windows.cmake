@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) The bexalo developers
-# The Windows program and its zip (the installer is made from the same folder by
-# scripts/windows.sh).
+# The Windows program and what is installed beside it: the folder that scripts/windows.sh makes
+# the zip and the installers from (CPack is not used here).
 include(${CMAKE_CURRENT_LIST_DIR}/Packaging.cmake)
 
 # bexalo.exe carries its icon and its version information, Qt is linked into it statically,
@@ -19,6 +19,3 @@ target_sources(bexalo PRIVATE ${BEXALO_RC})
 
 install(TARGETS bexalo RUNTIME DESTINATION .)
 install(FILES ${BEXALO_SOUND} ${BEXALO_PACKAGING_DIR}/windows/LEGGIMI.txt DESTINATION .)
-set(CPACK_GENERATOR ZIP)
-
-include(CPack)

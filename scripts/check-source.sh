@@ -9,13 +9,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 status=0
+report=$(mktemp)
+trap 'rm -f "$report"' EXIT
 mapfile -t cxx < <(git ls-files '*.cpp' '*.h')
-if [ ${#cxx[@]} -gt 0 ] && ! clang-format --dry-run --Werror "${cxx[@]}" 2>/tmp/bexalo-format.$$; then
-    grep -E '^[^ ].*(warning|error):' /tmp/bexalo-format.$$ | cut -d: -f1 | sort -u | sed 's/^/not in the house format: /'
+if [ ${#cxx[@]} -gt 0 ] && ! clang-format --dry-run --Werror "${cxx[@]}" 2>"$report"; then
+    grep -E '^[^ ].*(warning|error):' "$report" | cut -d: -f1 | sort -u | sed 's/^/not in the house format: /'
     echo "fix with: clang-format -i \$(git ls-files '*.cpp' '*.h')"
     status=1
 fi
-rm -f /tmp/bexalo-format.$$
 
 # Files that cannot hold a comment (JSON, WAV, the licence text itself) are left out.
 mapfile -t licensed < <(git ls-files '*.cpp' '*.h' '*.sh' '*.py' '*.js' '*.mjs' '*.cmake' '*.nsi' '*.html' \

@@ -9,11 +9,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#ifdef Q_OS_UNIX
+// Built where the sound is a module, the Unix desktops (see the top-level CMakeLists.txt).
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
-#endif
 
 using namespace bexalo;
 
@@ -52,9 +51,6 @@ void tst_SessionBus::aBusIsPresentOnlyWithAnAddressOrASocket()
     const QByteArray bus = QFile::encodeName(runtime.filePath(QStringLiteral("bus")));
     int fd = -1;
     if (runtimeBus == QLatin1String("socket")) {
-#ifndef Q_OS_UNIX
-        QSKIP("the user's bus socket is a Unix thing");
-#else
         fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
         QVERIFY(fd >= 0);
         sockaddr_un where{};
@@ -62,7 +58,6 @@ void tst_SessionBus::aBusIsPresentOnlyWithAnAddressOrASocket()
         QVERIFY(size_t(bus.size()) < sizeof(where.sun_path));
         std::copy(bus.begin(), bus.end(), where.sun_path);
         QCOMPARE(::bind(fd, reinterpret_cast<sockaddr *>(&where), sizeof(where)), 0);
-#endif
     } else if (runtimeBus == QLatin1String("file")) {
         QFile file(QFile::decodeName(bus));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -72,11 +67,9 @@ void tst_SessionBus::aBusIsPresentOnlyWithAnAddressOrASocket()
     const QByteArray runtimeDir = runtimeBus.isEmpty() ? QByteArray() : QFile::encodeName(runtime.path());
 
     QCOMPARE(sessionBusPresent(address, runtimeDir), present);
-#ifdef Q_OS_UNIX
     if (fd >= 0) {
         ::close(fd);
     }
-#endif
 }
 
 QTEST_APPLESS_MAIN(tst_SessionBus)

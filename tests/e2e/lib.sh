@@ -9,6 +9,8 @@ E2E_ARTIFACTS=$(mkdir -p "$2" && cd "$2" && pwd)
 mkdir -p "$E2E_ARTIFACTS"
 E2E_PIDS=()
 E2E_APP_PID=
+# The program's runtime folder, one for the whole test, removed at its end.
+E2E_RUNTIME=$(mktemp -d)
 
 e2e_cleanup() {
     local pid
@@ -16,6 +18,7 @@ e2e_cleanup() {
         kill "$pid" 2>/dev/null || true
     done
     wait 2>/dev/null || true
+    rm -rf "$E2E_RUNTIME"
 }
 trap e2e_cleanup EXIT
 
@@ -48,7 +51,7 @@ e2e_start_x() {
 }
 
 e2e_start_app() {
-    env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$(mktemp -d)" "$E2E_PROGRAM" "$@" &
+    env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$E2E_RUNTIME" "$E2E_PROGRAM" "$@" &
     E2E_APP_PID=$!
     E2E_PIDS+=("$E2E_APP_PID")
 }
