@@ -71,9 +71,16 @@ installed_start_and_quit msi-installed-start
 # The older one again: it refuses and changes nothing.
 files_before=$(tree)
 registry_before=$(entries)
-if msiexec /i "$old_msi" /qn; then
+refusal=$E2E_ARTIFACTS/msi-refusal.log
+if msiexec /i "$old_msi" /qn /l "$refusal"; then
     e2e_fail "the older package replaced the newer one"
 fi
+# Wine's msiexec shows no message under /qn and logs none: the log shows the newer product
+# found and the install stopped at the launch conditions, the package carries the message.
+grep -q '^Property(S): WIX_DOWNGRADE_DETECTED = {' "$refusal" || e2e_fail "the newer product was not detected ($refusal)"
+! grep -q 'Action start.*InstallFiles' "$refusal" || e2e_fail "the refused package went on to install files ($refusal)"
+msiinfo export "$old_msi" LaunchCondition | grep -q '^NOT WIX_DOWNGRADE_DETECTED	Una versione più recente di Bexalo è già installata' ||
+    e2e_fail "the refusal has no Italian message"
 [ "$(tree)" = "$files_before" ] || e2e_fail "the refused older package changed the program folder"
 [ "$(entries)" = "$registry_before" ] || e2e_fail "the refused older package changed the installed programs"
 
