@@ -31,7 +31,8 @@ ctest --test-dir "$BEXALO_WINDOWS_BUILD" --output-on-failure -LE e2e -j"$(nproc)
 ctest --test-dir "$BEXALO_WINDOWS_BUILD" --output-on-failure -L e2e
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BEXALO_WINDOWS_BUILD/CMakeCache.txt")
 bash "$BEXALO_ROOT/tests/e2e/windows/e2e_installer.sh" \
-    "$BEXALO_WINDOWS_BUILD/bexalo-$version-setup-x64.exe" "$BEXALO_WINDOWS_BUILD/e2e-artifacts"
+    "$BEXALO_WINDOWS_BUILD/bexalo-$version-setup-x64.exe" "$BEXALO_WINDOWS_BUILD/e2e-artifacts" \
+    "$BEXALO_WINDOWS_BUILD/stage/bexalo-$version-windows-x64"
 bash "$BEXALO_ROOT/tests/e2e/windows/e2e_msi.sh" \
     "$BEXALO_WINDOWS_BUILD/bexalo-$version-x64.msi" "$BEXALO_WINDOWS_BUILD/e2e-artifacts" \
     "$BEXALO_WINDOWS_BUILD/stage/bexalo-$version-windows-x64" "$BEXALO_WINDOWS_BUILD/icons/bexalo.ico"

@@ -95,6 +95,36 @@ bexalo_windows_msi() {
     rm -rf "$work"
 }
 
+# The NSIS lines that install and remove the staged folder's files, from the folder itself:
+# the macros BexaloInstallFiles and BexaloUninstallFiles, included by bexalo.nsi.
+bexalo_windows_nsis_files() {
+    local stage=$1 out=$2 path dir
+    {
+        echo '; Made by scripts/windows.sh from the staged folder.'
+        echo '!macro BexaloInstallFiles'
+        (cd "$stage" && find . -type d | LC_ALL=C sort) | while read -r dir; do
+            dir=${dir#.}
+            echo "    SetOutPath \"\$INSTDIR${dir//\//\\}\""
+            (cd "$stage" && find ".$dir" -mindepth 1 -maxdepth 1 -type f | LC_ALL=C sort) | while read -r path; do
+                path=${path#./}
+                echo "    File \"\${STAGE}\\${path//\//\\}\""
+            done
+        done
+        echo '    SetOutPath "$INSTDIR"'
+        echo '!macroend'
+        echo '!macro BexaloUninstallFiles'
+        (cd "$stage" && find . -type f | LC_ALL=C sort) | while read -r path; do
+            path=${path#./}
+            echo "    Delete \"\$INSTDIR\\${path//\//\\}\""
+        done
+        (cd "$stage" && find . -mindepth 1 -type d | LC_ALL=C sort -r) | while read -r dir; do
+            dir=${dir#./}
+            echo "    RMDir \"\$INSTDIR\\${dir//\//\\}\""
+        done
+        echo '!macroend'
+    } >"$out"
+}
+
 bexalo_windows_package() {
     local build=$BEXALO_WINDOWS_BUILD version stage name
     cmake --build "$build" -j"$(nproc)" --target bexalo
@@ -112,7 +142,8 @@ bexalo_windows_package() {
     (cd "$build/stage" && cmake -E tar cf "$build/$name.zip" --format=zip "$name")
     local size_kb
     size_kb=$(du -sk "$stage" | cut -f1)
-    makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$build/icons/bexalo.ico" \
+    bexalo_windows_nsis_files "$stage" "$build/bexalo-files.nsh"
+    makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DFILES="$build/bexalo-files.nsh" -DICON="$build/icons/bexalo.ico" \
         -DSIZE_KB="$size_kb" -DOUTFILE="$build/bexalo-$version-setup-x64.exe" \
         "$BEXALO_ROOT/packaging/windows/bexalo.nsi"
     bexalo_windows_msi "$stage" "$version" "$build/icons/bexalo.ico" "$build/bexalo-$version-x64.msi"

@@ -5,11 +5,12 @@
 # puts the program, its sound and the uninstaller under Program Files, adds "Bexalo" to the
 # Start menu for all users and registers the uninstaller; the installed program starts and ends
 # with "Esci"; a silent uninstall leaves nothing of ours behind.
-#   e2e_installer.sh bexalo-<version>-setup-x64.exe ARTIFACTS
+#   e2e_installer.sh bexalo-<version>-setup-x64.exe ARTIFACTS STAGE
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../../../scripts/wine.sh"
 source "$(dirname "$0")/installed.sh"
 setup=$E2E_PROGRAM
+stage=$(realpath "$3")
 
 installed_prefix installer-prefix
 dir=$(installed_dir)
@@ -18,9 +19,10 @@ uninstall_key='[Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Bexalo]
 
 bexalo_wine "$setup" /S || e2e_fail "the silent install failed ($?)"
 bexalo_wineserver -w
-for f in bexalo.exe positivo.wav uninstall.exe LEGGIMI.txt LICENSE.txt licenze/Qt-LGPL-3.0-only.txt; do
-    [ -f "$dir/$f" ] || e2e_fail "not installed: Program Files/Bexalo/$f (there: $(ls "$dir" 2>&1))"
-done
+# Exactly the staged folder and the uninstaller.
+expected=$( (cd "$stage" && find . -type f -exec md5sum {} + && cd "$dir" && md5sum ./uninstall.exe) | LC_ALL=C sort)
+installed=$( (cd "$dir" && find . -type f -exec md5sum {} +) | LC_ALL=C sort)
+[ "$installed" = "$expected" ] || e2e_fail "Program Files/Bexalo is not the staged folder: $(diff <(echo "$expected") <(echo "$installed"))"
 cmp -s "$dir/positivo.wav" "$(dirname "$0")/../../../src/assets/positivo.wav" || e2e_fail "positivo.wav differs"
 [ -f "$link" ] || e2e_fail "no Start-menu entry Bexalo.lnk for all users"
 registry=$(grep -F -A 20 "$uninstall_key" "$WINEPREFIX/system.reg" || true)
