@@ -11,9 +11,14 @@
 # 10 ms with xdotool), and the program is then ended. Median of BEXALO_PERF_RUNS runs each.
 # Wine's own start-up is in both figures alike.
 #
-# Usage: bench/perf-windows.sh     (after ./package-windows; BEXALO_PERF_RUNS=11 by default)
+# Usage: bench/perf-windows.sh     (after ./package-windows; BEXALO_PERF_RUNS=11 by default;
+#                                   builds build-windows-bench/ beside build-windows/)
 set -euo pipefail
 BENCH_DIR=$(cd "$(dirname "$0")" && pwd)
+# The release measured is the one in the Windows build folder; the programs timed are built in
+# a folder of their own beside it, with the benchmark targets, so build-windows' options stay.
+RELEASE=${BEXALO_WINDOWS_BUILD:-$(cd "$BENCH_DIR/.." && pwd)/build-windows}
+export BEXALO_WINDOWS_BUILD=$RELEASE-bench
 source "$BENCH_DIR/../scripts/windows.sh"
 RUNS=${BEXALO_PERF_RUNS:-11}
 BUILD=$BEXALO_WINDOWS_BUILD
@@ -74,15 +79,16 @@ done
 start_b=$(median <"$WORK/bexalo")
 start_0=$(median <"$WORK/baseline")
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt")
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$RELEASE/CMakeCache.txt")
 size() { if [ -f "$1" ]; then stat -c %s "$1"; else echo "(none: run ./package-windows)"; fi; }
 row() { printf '%-46s %12s %12s %7s   %s\n' "$@"; }
 echo
 row "figure" "bexalo" "baseline" "ratio" "goal"
 row "start to window shown (ms, median of $RUNS)" "$start_b" "$start_0" \
     "$(awk -v a="$start_b" -v b="$start_0" 'BEGIN { printf "%.2fx", a / b }')" "<= 1.15x"
-row "bexalo.exe, stripped (bytes)" "$(size "$BUILD/stage/bexalo-$version-windows-x64/bexalo.exe")" \
+row "bexalo.exe, stripped (bytes)" "$(size "$RELEASE/stage/bexalo-$version-windows-x64/bexalo.exe")" \
     "$(size "$BUILD/bexalo_baseline.exe")" "" ""
-row "zip (bytes)" "$(size "$BUILD/bexalo-$version-windows-x64.zip")" "" "" "< 10 MB"
-row "installer (bytes)" "$(size "$BUILD/bexalo-$version-setup-x64.exe")" "" "" ""
+row "zip (bytes)" "$(size "$RELEASE/bexalo-$version-windows-x64.zip")" "" "" "< 10 MB"
+row "installer (bytes)" "$(size "$RELEASE/bexalo-$version-setup-x64.exe")" "" "" ""
+row "MSI (bytes)" "$(size "$RELEASE/bexalo-$version-x64.msi")" "" "" ""
 echo "runs (ms): bexalo $(tr '\n' ' ' <"$WORK/bexalo"); baseline $(tr '\n' ' ' <"$WORK/baseline")"

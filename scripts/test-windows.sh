@@ -9,21 +9,32 @@ set -euo pipefail
 source "$(dirname "$0")/windows.sh"
 started=$(date +%s)
 
+unit_prefix=$(bexalo_wine_unit_prefix "$BEXALO_WINDOWS_BUILD")
+e2e_prefix=$(bexalo_wine_e2e_prefix "$BEXALO_WINDOWS_BUILD")
+# Wine's servers go on every exit, a failed test's too.
+stop_wine() {
+    WINEPREFIX=$unit_prefix bexalo_wineserver -k 2>/dev/null || true
+    WINEPREFIX=$e2e_prefix bexalo_wineserver -k 2>/dev/null || true
+}
+trap stop_wine EXIT
+
 bexalo_windows_configure
 bexalo_windows_package
 cmake --build "$BEXALO_WINDOWS_BUILD" -j"$(nproc)"
 # The prefixes of the unit tests and of the end-to-end tests, made side by side before the
 # tests start (each takes some twenty seconds the first time).
-bexalo_wine_prefix "$BEXALO_WINDOWS_BUILD/wine" &
-unit_prefix=$!
-bexalo_wine_prefix "$BEXALO_WINDOWS_BUILD/wine-e2e"
-wait "$unit_prefix"
+bexalo_wine_prefix "$unit_prefix" &
+unit_prefix_job=$!
+bexalo_wine_prefix "$e2e_prefix"
+wait "$unit_prefix_job"
 ctest --test-dir "$BEXALO_WINDOWS_BUILD" --output-on-failure -LE e2e -j"$(nproc)"
 ctest --test-dir "$BEXALO_WINDOWS_BUILD" --output-on-failure -L e2e
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BEXALO_WINDOWS_BUILD/CMakeCache.txt")
 bash "$BEXALO_ROOT/tests/e2e/windows/e2e_installer.sh" \
-    "$BEXALO_WINDOWS_BUILD/bexalo-$version-setup-x64.exe" "$BEXALO_WINDOWS_BUILD/e2e-artifacts"
+    "$BEXALO_WINDOWS_BUILD/bexalo-$version-setup-x64.exe" "$BEXALO_WINDOWS_BUILD/e2e-artifacts" \
+    "$BEXALO_WINDOWS_BUILD/stage/bexalo-$version-windows-x64"
+bash "$BEXALO_ROOT/tests/e2e/windows/e2e_msi.sh" \
+    "$BEXALO_WINDOWS_BUILD/bexalo-$version-x64.msi" "$BEXALO_WINDOWS_BUILD/e2e-artifacts" \
+    "$BEXALO_WINDOWS_BUILD/stage/bexalo-$version-windows-x64" "$BEXALO_WINDOWS_BUILD/icons/bexalo.ico"
 
-WINEPREFIX=$BEXALO_WINDOWS_BUILD/wine bexalo_wineserver -k 2>/dev/null || true
-WINEPREFIX=$BEXALO_WINDOWS_BUILD/wine-e2e bexalo_wineserver -k 2>/dev/null || true
 echo "Windows part: $(( $(date +%s) - started )) s"

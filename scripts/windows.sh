@@ -5,7 +5,9 @@
 # and the release made from it.
 #
 #   bexalo_windows_configure     packages, cross Qt and a configured build-windows
-#   bexalo_windows_package       the zip and the installer from what is built there
+#   bexalo_windows_package       the zip, the installer and the MSI from what is built there
+#   bexalo_windows_msi STAGE VERSION ICON OUT
+#                                an MSI package of the staged folder, as the version given
 set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
@@ -15,7 +17,7 @@ source "$BEXALO_ROOT/scripts/wine.sh"
 BEXALO_WINDOWS_BUILD=${BEXALO_WINDOWS_BUILD:-$BEXALO_ROOT/build-windows}
 bexalo_windows_packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine64 nsis fonts-liberation2 xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
+    wine64 nsis wixl msitools fonts-liberation2 xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
 )
 
 # The Qt for Windows. The toolchain file is copied into the cache first, so that the options do
@@ -40,7 +42,8 @@ bexalo_windows_configure() {
     bexalo_configure "$BEXALO_WINDOWS_BUILD" "$BEXALO_CROSS_QT" cmake -S "$BEXALO_ROOT" -B "$BEXALO_WINDOWS_BUILD" \
         -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$BEXALO_CROSS_QT/lib/cmake/Qt6/qt.toolchain.cmake" \
-        -DCMAKE_CROSSCOMPILING_EMULATOR="$BEXALO_ROOT/scripts/wine-run.sh"
+        -DCMAKE_CROSSCOMPILING_EMULATOR="env;WINEPREFIX=$(bexalo_wine_unit_prefix "$BEXALO_WINDOWS_BUILD");$BEXALO_ROOT/scripts/wine-run.sh" \
+        -DBEXALO_E2E_WINEPREFIX="$(bexalo_wine_e2e_prefix "$BEXALO_WINDOWS_BUILD")"
 }
 
 # The licence notices of what is linked into bexalo.exe: Qt's own licence and those of the
@@ -70,6 +73,58 @@ bexalo_windows_text() {
     { printf '\xef\xbb\xbf'; sed 's/\r*$/\r/' "$1"; } >"$2"
 }
 
+# The MSI (packaging/windows/bexalo.wxs): every file of the staged folder but bexalo.exe, which
+# the WiX source names itself, goes in through wixl-heat, so the package holds what the zip
+# holds. wixl takes only paths relative to where it runs.
+bexalo_windows_msi() {
+    local stage version=$2 icon out work
+    stage=$(realpath "$1")
+    icon=$(realpath "$3")
+    out=$(realpath -m "$4")
+    work=$(mktemp -d)
+    (
+        cd "$work"
+        ln -s "$stage" stage
+        cp "$icon" bexalo.ico
+        (cd stage && find . -type f ! -path ./bexalo.exe | sed 's|^\./|stage/|' | LC_ALL=C sort) |
+            wixl-heat -p stage/ --directory-ref INSTALLDIR --component-group Files --var var.Stage --win64 >files.wxs
+        wixl -a x64 -D Version="$version" -D Stage=stage -D Icon=bexalo.ico -D Win64=yes \
+            -o bexalo.msi "$BEXALO_ROOT/packaging/windows/bexalo.wxs" files.wxs
+    ) || { rm -rf "$work"; bexalo_fail "wixl could not make the MSI"; }
+    mv "$work/bexalo.msi" "$out"
+    rm -rf "$work"
+}
+
+# The NSIS lines that install and remove the staged folder's files, from the folder itself:
+# the macros BexaloInstallFiles and BexaloUninstallFiles, included by bexalo.nsi.
+bexalo_windows_nsis_files() {
+    local stage=$1 out=$2 path dir
+    {
+        echo '; Made by scripts/windows.sh from the staged folder.'
+        echo '!macro BexaloInstallFiles'
+        (cd "$stage" && find . -type d | LC_ALL=C sort) | while read -r dir; do
+            dir=${dir#.}
+            echo "    SetOutPath \"\$INSTDIR${dir//\//\\}\""
+            (cd "$stage" && find ".$dir" -mindepth 1 -maxdepth 1 -type f | LC_ALL=C sort) | while read -r path; do
+                path=${path#./}
+                echo "    File \"\${STAGE}\\${path//\//\\}\""
+            done
+        done
+        echo '    SetOutPath "$INSTDIR"'
+        echo '!macroend'
+        echo '!macro BexaloUninstallFiles'
+        (cd "$stage" && find . -type f | LC_ALL=C sort) | while read -r path; do
+            path=${path#./}
+            echo "    Delete \"\$INSTDIR\\${path//\//\\}\""
+        done
+        (cd "$stage" && find . -mindepth 1 -type d | LC_ALL=C sort -r) | while read -r dir; do
+            dir=${dir#./}
+            echo "    RMDir \"\$INSTDIR\\${dir//\//\\}\""
+        done
+        echo '!macroend'
+    } >"$out"
+}
+
 bexalo_windows_package() {
     local build=$BEXALO_WINDOWS_BUILD version stage name
     cmake --build "$build" -j"$(nproc)" --target bexalo
@@ -83,13 +138,15 @@ bexalo_windows_package() {
     mv "$stage/LEGGIMI.txt.crlf" "$stage/LEGGIMI.txt"
     bexalo_windows_notices "$stage/licenze"
 
-    rm -f "$build/$name.zip" "$build/bexalo-$version-setup-x64.exe"
+    rm -f "$build/$name.zip" "$build/bexalo-$version-setup-x64.exe" "$build/bexalo-$version-x64.msi"
     (cd "$build/stage" && cmake -E tar cf "$build/$name.zip" --format=zip "$name")
     local size_kb
     size_kb=$(du -sk "$stage" | cut -f1)
-    makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$build/icons/bexalo.ico" \
+    bexalo_windows_nsis_files "$stage" "$build/bexalo-files.nsh"
+    makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DFILES="$build/bexalo-files.nsh" -DICON="$build/icons/bexalo.ico" \
         -DSIZE_KB="$size_kb" -DOUTFILE="$build/bexalo-$version-setup-x64.exe" \
         "$BEXALO_ROOT/packaging/windows/bexalo.nsi"
+    bexalo_windows_msi "$stage" "$version" "$build/icons/bexalo.ico" "$build/bexalo-$version-x64.msi"
     echo "Windows release in $build:"
-    ls -l "$build/$name.zip" "$build/bexalo-$version-setup-x64.exe" | awk '{ print "  " $NF " (" $5 " bytes)" }'
+    ls -l "$build/$name.zip" "$build/bexalo-$version-setup-x64.exe" "$build/bexalo-$version-x64.msi" | awk '{ print "  " $NF " (" $5 " bytes)" }'
 }

@@ -5,6 +5,9 @@
 #
 #   bexalo_wine_prefix PREFIX   creates PREFIX once (safe when several tests start together)
 #   bexalo_wine ARGS...         runs wine64 in $WINEPREFIX
+#   bexalo_wine_unit_prefix BUILD / bexalo_wine_e2e_prefix BUILD
+#                               the prefixes of a Windows build folder: the unit tests' and
+#                               the end-to-end tests'
 #
 # Every prefix made here runs without the Mono and Gecko prompts and without Wine's menu
 # builder, which would otherwise copy Start-menu entries into the Linux desktop's menus; and it
@@ -37,6 +40,14 @@ bexalo_wineserver() {
     "${server:-wineserver}" "$@"
 }
 
+bexalo_wine_unit_prefix() {
+    echo "$(realpath -m "$1")/wine"
+}
+
+bexalo_wine_e2e_prefix() {
+    echo "$(realpath -m "$1")/wine-e2e"
+}
+
 bexalo_wine_prefix() {
     local prefix
     prefix=$(realpath -m "$1")
@@ -46,7 +57,13 @@ bexalo_wine_prefix() {
         [ -f "$prefix/.bexalo-ready" ] && exit 0
         rm -rf "$prefix"
         export WINEPREFIX=$prefix
-        bexalo_wine wineboot --init >/dev/null 2>&1
+        local log=$prefix.wineboot.log
+        if ! bexalo_wine wineboot --init >"$log" 2>&1; then
+            echo "wineboot failed to make the Wine prefix $prefix:" >&2
+            cat "$log" >&2
+            exit 1
+        fi
+        rm -f "$log"
         local reg=$prefix/bexalo-fonts.reg
         printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
             '"Arial"="Liberation Sans"' '"Times New Roman"="Liberation Serif"' \

@@ -2,7 +2,9 @@
 ; Copyright (C) The bexalo developers
 
 ; The Windows installer of bexalo, made by ./package-windows with Debian's makensis:
-;   makensis -DVERSION=1.2.0 -DSTAGE=<folder of the zip> -DICON=<bexalo.ico> -DOUTFILE=<setup.exe> bexalo.nsi
+;   makensis -DVERSION=1.2.0 -DSTAGE=<folder of the zip> -DFILES=<bexalo-files.nsh> -DICON=<bexalo.ico> -DOUTFILE=<setup.exe> bexalo.nsi
+; The File and Delete lines come from the staged folder itself (bexalo-files.nsh, made by
+; scripts/windows.sh), so the uninstaller removes whatever the installer puts there.
 ; It installs for all users under Program Files, adds "Bexalo" to the Start menu and registers
 ; its uninstaller in "Programs and Features". Both run silently with /S, for technicians who
 ; deploy to a whole classroom.
@@ -12,6 +14,7 @@ SetCompressor /SOLID lzma
 ManifestDPIAware true
 
 !include "MUI2.nsh"
+!include "${FILES}"
 
 !define PRODUCT "Bexalo"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Bexalo"
@@ -54,14 +57,7 @@ Function un.onInit
 FunctionEnd
 
 Section "Bexalo"
-    SetOutPath "$INSTDIR"
-    File "${STAGE}\bexalo.exe"
-    File "${STAGE}\positivo.wav"
-    File "${STAGE}\LEGGIMI.txt"
-    File "${STAGE}\LICENSE.txt"
-    SetOutPath "$INSTDIR\licenze"
-    File "${STAGE}\licenze\*.*"
-    SetOutPath "$INSTDIR"
+    !insertmacro BexaloInstallFiles
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
     CreateShortCut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\bexalo.exe" "" "$INSTDIR\bexalo.exe" 0
@@ -81,12 +77,7 @@ SectionEnd
 Section "Uninstall"
     ; Only what the installer put there: a folder chosen by hand may hold other files.
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
-    Delete "$INSTDIR\bexalo.exe"
-    Delete "$INSTDIR\positivo.wav"
-    Delete "$INSTDIR\LEGGIMI.txt"
-    Delete "$INSTDIR\LICENSE.txt"
-    Delete "$INSTDIR\licenze\*.*"
-    RMDir "$INSTDIR\licenze"
+    !insertmacro BexaloUninstallFiles
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"

@@ -6,25 +6,6 @@
 # times and the message closed with Enter.
 source "$(dirname "$0")/lib.sh"
 
-# Design positions (twips) of the first exercise: the columns stand where the window puts them.
-UNIT_TOPS=(270 585 900 1200 1515 1800 2115 2475 2775)
-TENS_LEFTS=(75 60 75 75 75 75 90 75 75)
-TENS_TOPS=(270 645 1050 1485 1890 2280 2655 3000 3345)
-
-# Pictures shown in each column of frmOperativo1 (units column at 90,975; tens at 6495,975).
-read_pictures_op1() {
-    local shot=$1 i units=0 tens=0 x y
-    for i in $(seq 0 8); do
-        x=$(e2e_px $((90 + 150 + 165)))
-        y=$(e2e_px $((975 + UNIT_TOPS[i] + 135)))
-        [ "$(e2e_pixel "$shot" "$x" "$y")" = "#0080FF" ] && units=$((units + 1))
-        x=$(e2e_px $((6495 + TENS_LEFTS[i] + 8)))
-        y=$(e2e_px $((975 + TENS_TOPS[i] + 8)))
-        [ "$(e2e_pixel "$shot" "$x" "$y")" = "#FF0080" ] && tens=$((tens + 1))
-    done
-    echo "$tens $units"
-}
-
 # Beads on each rod of FrmOperativo2's abacus (frame at 8505,435), probed beside the red rods.
 read_beads_op2() {
     local shot=$1 n h=0 da=0 u=0
@@ -46,13 +27,6 @@ bead_runs_op2() { # shot bead-left colour
         | awk -v c="#$3" 'NR == 1 { next } { here = (toupper($3) == c) } here && !was { n++ } { was = here } END { print n + 0 }'
 }
 
-press() { # window x y times
-    local i
-    for i in $(seq 1 "$4"); do
-        e2e_click "$1" "$2" "$3"
-    done
-}
-
 e2e_start_x
 e2e_start_app
 start=$(e2e_wait_window "ORVENTA")
@@ -64,22 +38,16 @@ e2e_click "$start" 378 289   # "da    u"
 e2e_click "$start" 627 282   # "Vai"
 op1=$(e2e_wait_window "DALLA RAPPRESENTAZIONE ALL'ABACO 1")
 e2e_wait_pixel op1-exercise "$op1" 571 374 "#FFFF00" "frmOperativo1 was not drawn"
-read -r tens units <<<"$(read_pictures_op1 op1-exercise)"
-echo "frmOperativo1 shows $tens tens and $units units"
-[ $((tens + units)) -gt 0 ] || e2e_fail "frmOperativo1 shows no picture"
-press "$op1" 626 403 "$tens"    # tens "+"
-press "$op1" 668 403 "$units"   # units "+"
-e2e_click "$op1" 669 513        # "V E R I F I CA"
-e2e_wait_colour op1-esatto "$op1" yes C04000 699 329 91 19 "no CORRETTO after the right answer"
+e2e_answer_op1_right "$op1" op1-exercise op1-esatto
 e2e_has_colour op1-esatto 0000FF 283 527 54 32 || e2e_fail "no right-answer count shown"
 e2e_has_colour op1-esatto FFFF80 558 476 222 37 && e2e_fail "help offered after a right answer"
 
 # --- The same window, next exercise answered wrong: help refused three times.
 e2e_click "$op1" 669 513        # "A V A N T I" where the verify button was
 e2e_wait_colour op1-next "$op1" no C04000 699 329 91 19 "CORRETTO still shown in the next exercise"
-read -r tens units <<<"$(read_pictures_op1 op1-next)"
+read -r tens units <<<"$(e2e_read_pictures_op1 op1-next)"
 for attempt in 1 2 3; do
-    press "$op1" 668 403 $((units + 1))   # one unit too many: always wrong
+    e2e_press "$op1" 668 403 $((units + 1))   # one unit too many: always wrong
     e2e_click "$op1" 669 513
     e2e_wait_colour "op1-errato-$attempt" "$op1" yes FFFF80 558 476 222 37 "no help offer after a wrong answer ($attempt)"
     e2e_click "$op1" 614 535          # "No"
@@ -108,9 +76,9 @@ for rod in "$h 180 0000C0 hundreds" "$da 720 FF0000 tens" "$u 1290 80FFFF units"
     runs=$(bead_runs_op2 op2-exercise "$left" "$colour")
     [ "$runs" -eq "$n" ] || e2e_fail "$n $place beads on screen, but they can be told apart as $runs"
 done
-press "$op2" 591 400 "$h"
-press "$op2" 633 400 "$da"
-press "$op2" 675 400 "$u"
+e2e_press "$op2" 591 400 "$h"
+e2e_press "$op2" 633 400 "$da"
+e2e_press "$op2" 675 400 "$u"
 e2e_click "$op2" 670 504     # "VERIFICA"
 e2e_wait_colour op2-esatto "$op2" yes 0000FF 288 524 54 32 "no right-answer count shown in FrmOperativo2"
 e2e_has_colour op2-esatto FFFF80 556 474 222 37 && e2e_fail "help offered after a right answer in FrmOperativo2"

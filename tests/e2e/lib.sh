@@ -184,3 +184,44 @@ e2e_wait_curtains_open() {
     done
     e2e_fail "the curtains did not open"
 }
+
+# Design positions (twips) of the first exercise: the columns stand where the window puts them.
+UNIT_TOPS=(270 585 900 1200 1515 1800 2115 2475 2775)
+TENS_LEFTS=(75 60 75 75 75 75 90 75 75)
+TENS_TOPS=(270 645 1050 1485 1890 2280 2655 3000 3345)
+
+# Pictures shown in each column of frmOperativo1 (units column at 90,975; tens at 6495,975).
+e2e_read_pictures_op1() {
+    local shot=$1 i units=0 tens=0 x y
+    for i in $(seq 0 8); do
+        x=$(e2e_px $((90 + 150 + 165)))
+        y=$(e2e_px $((975 + UNIT_TOPS[i] + 135)))
+        [ "$(e2e_pixel "$shot" "$x" "$y")" = "#0080FF" ] && units=$((units + 1))
+        x=$(e2e_px $((6495 + TENS_LEFTS[i] + 8)))
+        y=$(e2e_px $((975 + TENS_TOPS[i] + 8)))
+        [ "$(e2e_pixel "$shot" "$x" "$y")" = "#FF0080" ] && tens=$((tens + 1))
+    done
+    echo "$tens $units"
+}
+
+# Clicks a control of a window a number of times.
+e2e_press() { # window x y times
+    local i
+    for i in $(seq 1 "$4"); do
+        e2e_click "$1" "$2" "$3"
+    done
+}
+
+# Answers frmOperativo1's exercise right from what the screenshot SHOT shows: the tens and the
+# units read from the pictures, built on the abacus with "+", verified; waits for "CORRETTO"
+# in screenshot AFTER.
+e2e_answer_op1_right() { # window shot after
+    local tens units
+    read -r tens units <<<"$(e2e_read_pictures_op1 "$2")"
+    echo "frmOperativo1 shows $tens tens and $units units"
+    [ $((tens + units)) -gt 0 ] || e2e_fail "frmOperativo1 shows no picture"
+    e2e_press "$1" 626 403 "$tens"    # tens "+"
+    e2e_press "$1" 668 403 "$units"   # units "+"
+    e2e_click "$1" 669 513            # "V E R I F I CA"
+    e2e_wait_colour "$3" "$1" yes C04000 699 329 91 19 "no CORRETTO after the right answer"
+}

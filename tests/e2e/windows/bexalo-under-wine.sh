@@ -9,7 +9,7 @@ set -euo pipefail
 source "$(dirname "$0")/../../../scripts/wine.sh"
 program=$1
 shift
-export WINEPREFIX=${BEXALO_E2E_WINEPREFIX:-$(cd "$(dirname "$program")" && pwd)/wine-e2e}
+export WINEPREFIX=${BEXALO_E2E_WINEPREFIX:-$(bexalo_wine_e2e_prefix "$(dirname "$program")")}
 bexalo_wine_prefix "$WINEPREFIX"
 if [ -z "${BEXALO_E2E_KEEP_WINESERVER:-}" ]; then
     bexalo_wineserver -k 2>/dev/null || true

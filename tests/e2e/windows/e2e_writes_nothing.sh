@@ -7,7 +7,7 @@
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../../../scripts/wine.sh"
 
-export WINEPREFIX=${BEXALO_E2E_WINEPREFIX:-$(dirname "$E2E_PROGRAM")/wine-e2e}
+export WINEPREFIX=${BEXALO_E2E_WINEPREFIX:-$(bexalo_wine_e2e_prefix "$(dirname "$E2E_PROGRAM")")}
 bexalo_wine_prefix "$WINEPREFIX"
 bexalo_wineserver -k 2>/dev/null || true
 bexalo_wineserver -w 2>/dev/null || true
@@ -43,7 +43,9 @@ e2e_activate "$start"
 e2e_click "$start" 131 291   # "Dal grafico all'abaco"
 e2e_click "$start" 378 289   # "da    u"
 e2e_click "$start" 627 282   # "Vai"
-e2e_wait_window "DALLA RAPPRESENTAZIONE ALL'ABACO 1" >/dev/null
+op1=$(e2e_wait_window "DALLA RAPPRESENTAZIONE ALL'ABACO 1")
+e2e_wait_pixel op1-exercise "$op1" 571 374 "#FFFF00" "frmOperativo1 was not drawn"
+e2e_answer_op1_right "$op1" op1-exercise op1-esatto   # the chime plays
 e2e_activate "$start"
 e2e_click "$start" 627 410   # "Esci"
 e2e_wait_exit || e2e_fail "the session did not end with status 0"
