@@ -7,17 +7,23 @@ BEXALO_WEB_BUILD=${BEXALO_WEB_BUILD:-$BEXALO_ROOT/build-web}
 BEXALO_WEB_SITE=$BEXALO_WEB_BUILD/site
 # shellcheck source=setup.sh
 source "$BEXALO_ROOT/scripts/setup.sh"
-bexalo_install_packages "${bexalo_build_packages[@]}" emscripten nodejs python3
+bexalo_install_packages "${bexalo_build_packages[@]}" emscripten nodejs python3 brotli
 # shellcheck source=webqt.sh
 source "$BEXALO_ROOT/scripts/webqt.sh"
 
-# The program for the web, built with the cached web Qt.
-bexalo_web_program() {
+# bexalo_web_configure DIR [CMAKE_OPTION...]: a web build folder, with the cached web Qt.
+bexalo_web_configure() {
+    local dir=$1
+    shift
     bexalo_web_qt
     local qt=$BEXALO_CROSS_QT
-    bexalo_configure "$BEXALO_WEB_BUILD/program" "$qt" "$qt/bin/qt-cmake" -S "$BEXALO_ROOT" \
-        -B "$BEXALO_WEB_BUILD/program" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DQT_HOST_PATH=/usr \
-        -DQT_HOST_PATH_CMAKE_DIR="$BEXALO_HOST_CMAKE_DIR" "$@"
+    bexalo_configure "$dir" "$qt" "$qt/bin/qt-cmake" -S "$BEXALO_ROOT" -B "$dir" -G Ninja \
+        -DCMAKE_BUILD_TYPE=MinSizeRel -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$BEXALO_HOST_CMAKE_DIR" "$@"
+}
+
+# The program for the web, built with the cached web Qt.
+bexalo_web_program() {
+    bexalo_web_configure "$BEXALO_WEB_BUILD/program" "$@"
     cmake --build "$BEXALO_WEB_BUILD/program" -j"$(nproc)"
 }
 
@@ -91,6 +97,28 @@ bexalo_web_build() {
     cp "$BEXALO_ROOT/LICENSE" "$site/COPYING.txt"
     cp /usr/share/doc/fonts-liberation2/copyright "$site/LICENCE-fonts-liberation.txt"
     bexalo_web_notices "$site/NOTICES.txt"
+    bexalo_web_precompress "$site"
+}
+
+# Beside each large text or code file of FOLDER, its gzip (-9) and brotli (-q 11) twins, NAME.gz
+# and NAME.br, for servers that send such files as they are (scripts/serve-web.py does). Brotli's
+# best level takes a while on the program, so the twins are kept in the build folder by their
+# file's hash and made again only when it changes.
+bexalo_web_precompress() {
+    local folder=$1 cache=$BEXALO_WEB_BUILD/precompressed f hash
+    mkdir -p "$cache"
+    for f in "$folder"/*.wasm "$folder"/*.js "$folder"/*.html "$folder"/*.txt; do
+        [ -f "$f" ] && [ "$(stat -c %s "$f")" -ge 1024 ] || continue
+        hash=$(sha256sum < "$f" | cut -c1-64)
+        if [ ! -f "$cache/$hash.br" ]; then
+            gzip -9 -n -c "$f" > "$cache/$hash.gz.part"
+            brotli -q 11 -c "$f" > "$cache/$hash.br.part"
+            mv "$cache/$hash.gz.part" "$cache/$hash.gz"
+            mv "$cache/$hash.br.part" "$cache/$hash.br"
+        fi
+        cp "$cache/$hash.gz" "$f.gz"
+        cp "$cache/$hash.br" "$f.br"
+    done
 }
 
 # Serves a folder on 127.0.0.1 until stopped, and says where.

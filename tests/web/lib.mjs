@@ -27,9 +27,9 @@ export const VIEW = { width: 1280, height: 900 };
 
 export const px = (twips) => Math.floor((twips + 7) / 15);
 
-// The static server of the site, on a free port.
-export async function serve(folder = site) {
-  const child = spawn("python3", [path.join(root, "scripts/serve-web.py"), folder, "0"], {
+// The static server of the site, on a free port; `options` are serve-web.py's (--gzip-only).
+export async function serve(folder = site, options = []) {
+  const child = spawn("python3", [path.join(root, "scripts/serve-web.py"), folder, "0", ...options], {
     stdio: ["ignore", "pipe", "inherit"],
   });
   const url = await new Promise((resolve, reject) => {

@@ -5,7 +5,9 @@
 // plays it, with the mouse, by touch and with the keyboard, read from screenshots.
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
-import { mkdtempSync, readdirSync, symlinkSync, writeFileSync, rmSync } from "node:fs";
+import { mkdtempSync, readdirSync, readFileSync, symlinkSync, writeFileSync, rmSync } from "node:fs";
+import { createHash } from "node:crypto";
+import http from "node:http";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { setTimeout as sleep } from "node:timers/promises";
@@ -252,6 +254,43 @@ test("'Esci' ends the program with a message in Italian and an offer to start ag
   await s.findStart();
   await assertNothingStored(s);
   await s.close();
+});
+
+test("the program travels brotli-compressed to Chromium, gzipped from a gzip-only host, plain otherwise", async () => {
+  const expected = createHash("sha256").update(readFileSync(path.join(site, "bexalo.wasm"))).digest("hex");
+  const gzipServer = await serve(site, ["--gzip-only"]);
+  try {
+    for (const [url, coding] of [[server.url, "br"], [gzipServer.url, "gzip"]]) {
+      const context = await chromium.browser.createBrowserContext();
+      const page = await context.newPage();
+      const arrived = page.waitForResponse((r) => r.url().endsWith("/bexalo.wasm"));
+      await page.goto(url);
+      const headers = (await arrived).headers();
+      assert.equal(headers["content-encoding"], coding, `bexalo.wasm from ${url}`);
+      assert.equal(headers["content-type"], "application/wasm");
+      assert.match(headers.vary, /Accept-Encoding/i);
+      // What the browser unpacks is the program, byte for byte.
+      const unpacked = await page.evaluate(async () => {
+        const bytes = await (await fetch("bexalo.wasm", { cache: "no-store" })).arrayBuffer();
+        const digest = new Uint8Array(await crypto.subtle.digest("SHA-256", bytes));
+        return [...digest].map((b) => b.toString(16).padStart(2, "0")).join("");
+      });
+      assert.equal(unpacked, expected, `bexalo.wasm unpacked from ${coding}`);
+      await context.close();
+    }
+    // A client that accepts no encoding gets the file itself.
+    const plain = await new Promise((resolve, reject) => {
+      http.get(server.url + "bexalo.wasm", (res) => {
+        const chunks = [];
+        res.on("data", (c) => chunks.push(c));
+        res.on("end", () => resolve({ headers: res.headers, body: Buffer.concat(chunks) }));
+      }).on("error", reject);
+    });
+    assert.equal(plain.headers["content-encoding"], undefined);
+    assert.equal(createHash("sha256").update(plain.body).digest("hex"), expected);
+  } finally {
+    gzipServer.close();
+  }
 });
 
 // Tab stops from the first focus of FrmOperativo2 (level 1).
