@@ -20,6 +20,8 @@ class tst_KeyLocks : public QObject {
 private slots:
     void aKeyIsKnownByItsOwnCodeWhateverTheShiftState_data();
     void aKeyIsKnownByItsOwnCodeWhateverTheShiftState();
+    void inTheBrowserThePageNamesTheKey_data();
+    void inTheBrowserThePageNamesTheKey();
     void thePlatformSaysWhichNativeCodesItsKeysCarry();
     void keyDownIsClassifiedPerGroup_data();
     void keyDownIsClassifiedPerGroup();
@@ -107,6 +109,53 @@ void tst_KeyLocks::aKeyIsKnownByItsOwnCodeWhateverTheShiftState()
     }
 }
 
+namespace {
+int pageKey = 255;
+int readPageKey() { return pageKey; }
+} // namespace
+
+void tst_KeyLocks::inTheBrowserThePageNamesTheKey_data()
+{
+    QTest::addColumn<int>("key"); // Qt's key, as the browser's platform translated it
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("page"); // what the page reports for the key being handled
+    QTest::addColumn<int>("code");
+
+    const int shift = Qt::ShiftModifier;
+    QTest::newRow("Shift+1 is 1") << int(Qt::Key_Exclam) << shift << "!" << 49 << 49;
+    QTest::newRow("Shift+3 on an Italian keyboard is 3")
+        << int(Qt::Key_sterling) << shift << QString(QChar(0xA3)) << 51 << 51;
+    QTest::newRow("Shift+0 is 0") << int(Qt::Key_ParenRight) << shift << ")" << 48 << 48;
+    QTest::newRow("Shift+keypad 2 as a symbol is keypad 2") << int(Qt::Key_unknown) << shift << "" << 98 << 98;
+    QTest::newRow("Shift+Enter without a key of Qt's is Enter") << int(Qt::Key_unknown) << shift << "" << 13 << 13;
+    QTest::newRow("Qt's own digit wins over a stale report") << int(Qt::Key_1) << 0 << "1" << 50 << 49;
+    QTest::newRow("a symbol key of its own stays unknown") << int(Qt::Key_Question) << shift << "?" << 255 << 255;
+    QTest::newRow("a page code that is no digit nor Enter is ignored")
+        << int(Qt::Key_Exclam) << shift << "!" << 65 << 255;
+}
+
+void tst_KeyLocks::inTheBrowserThePageNamesTheKey()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    QFETCH(int, page);
+    QFETCH(int, code);
+
+    const QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), 0, 0, 0, text);
+    // Without a reader the page names nothing.
+    setPageKeyReader(nullptr);
+    QCOMPARE(virtualKeyCode(press, NativeKeys::Page), virtualKeyCode(press, NativeKeys::None));
+    pageKey = page;
+    setPageKeyReader(&readPageKey);
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        const QKeyEvent event(type, key, Qt::KeyboardModifiers(modifiers), 0, 0, 0, text);
+        QCOMPARE(virtualKeyCode(event, NativeKeys::Page), code);
+    }
+    setPageKeyReader(nullptr);
+}
+
 void tst_KeyLocks::thePlatformSaysWhichNativeCodesItsKeysCarry()
 {
     QCOMPARE(nativeKeysOf(QStringLiteral("xcb")), NativeKeys::Xkb);
@@ -114,7 +163,7 @@ void tst_KeyLocks::thePlatformSaysWhichNativeCodesItsKeysCarry()
     QCOMPARE(nativeKeysOf(QStringLiteral("wayland-egl")), NativeKeys::Xkb);
     QCOMPARE(nativeKeysOf(QStringLiteral("windows")), NativeKeys::Windows);
     QCOMPARE(nativeKeysOf(QStringLiteral("offscreen")), NativeKeys::None);
-    QCOMPARE(nativeKeysOf(QStringLiteral("wasm")), NativeKeys::None);
+    QCOMPARE(nativeKeysOf(QStringLiteral("wasm")), NativeKeys::Page);
 }
 
 void tst_KeyLocks::keyDownIsClassifiedPerGroup_data()

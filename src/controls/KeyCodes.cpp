@@ -12,6 +12,8 @@ namespace {
 
 constexpr int kNoCode = 255;
 
+PageKeyReader pageKeyReader = nullptr;
+
 // The code of a digit key from the platform's own report of the key, or kNoCode.
 int digitFromNativeKey(const QKeyEvent &event, NativeKeys native)
 {
@@ -29,6 +31,11 @@ int digitFromNativeKey(const QKeyEvent &event, NativeKeys native)
         // 0x60 to 0x69 on the keypad.
         const quint32 vk = event.nativeVirtualKey();
         return (vk >= 0x30 && vk <= 0x39) || (vk >= 0x60 && vk <= 0x69) ? int(vk) : kNoCode;
+    }
+    case NativeKeys::Page: {
+        const int code = pageKeyReader ? pageKeyReader() : kNoCode;
+        const bool known = (code >= 48 && code <= 57) || (code >= 96 && code <= 105) || code == Key::Enter;
+        return known ? code : kNoCode;
     }
     case NativeKeys::None:
         break;
@@ -48,8 +55,13 @@ NativeKeys nativeKeysOf(const QString &platformName)
     if (platformName == QLatin1String("windows")) {
         return NativeKeys::Windows;
     }
+    if (platformName == QLatin1String("wasm")) {
+        return NativeKeys::Page;
+    }
     return NativeKeys::None;
 }
+
+void setPageKeyReader(PageKeyReader reader) { pageKeyReader = reader; }
 
 int virtualKeyCode(const QKeyEvent &event, NativeKeys native)
 {

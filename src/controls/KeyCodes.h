@@ -20,10 +20,16 @@ inline constexpr int Digit3 = 51;
 } // namespace Key
 
 // What the platform's key events carry besides Qt's key, telling which key was pressed
-// whatever the Shift state: the XKB key code (X11, Wayland), the Windows virtual key, or
-// nothing usable.
-enum class NativeKeys { None, Xkb, Windows };
+// whatever the Shift state: the XKB key code (X11, Wayland), the Windows virtual key, the
+// page's own report of the physical key (the browser), or nothing usable.
+enum class NativeKeys { None, Xkb, Windows, Page };
 NativeKeys nativeKeysOf(const QString &platformName);
+
+// In the browser the key event carries no physical key: the page reports the code of the key
+// being handled (48 to 57 for the main row's digits, 96 to 105 on the keypad, 13 for Enter,
+// 255 for any other key) through this reader, set by the web's platform set-up.
+using PageKeyReader = int (*)();
+void setPageKeyReader(PageKeyReader reader);
 
 // The key's own code, not the shifted symbol's: Shift+"1" is still 49 (Qt reports it as "!").
 int virtualKeyCode(const QKeyEvent &event, NativeKeys native);

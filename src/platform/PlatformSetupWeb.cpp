@@ -6,12 +6,16 @@
 // when the page changes size, and at the end the page says that bexalo has ended.
 #include "platform/PlatformSetup.h"
 
+#include "controls/KeyCodes.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QEvent>
 #include <QFont>
 #include <QFontDatabase>
+#include <QList>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -25,6 +29,32 @@
 EM_JS(void, bexalo_page_ended, (), {
     if (typeof bexaloProgramEnded === 'function')
         bexaloProgramEnded();
+});
+
+// The browser's key events reach Qt without the physical key, so Shift+"1" is only "!". The
+// page records the DOM's KeyboardEvent.code of every key-down and key-up, before anyone else
+// sees it (capture phase), as the key codes of the key handlers.
+EM_JS(void, bexalo_page_keys_watch, (), {
+    function codeOf(e) {
+        const m = /^(Digit|Numpad)([0-9])$/.exec(e.code || '');
+        if (m)
+            return (m[1] === 'Digit' ? 48 : 96) + Number(m[2]);
+        return e.code === 'Enter' || e.code === 'NumpadEnter' ? 13 : 255;
+    }
+    globalThis.bexaloPageKeyCode = codeOf;
+    globalThis.bexaloPageKey = 255;
+    const record = (e) => { globalThis.bexaloPageKey = codeOf(e); };
+    window.addEventListener('keydown', record, true);
+    window.addEventListener('keyup', record, true);
+});
+
+// The key being handled: the event the browser is dispatching if it is a key's, else the last
+// one recorded (when Qt handles the key after the browser's dispatch).
+EM_JS(int, bexalo_page_key, (), {
+    const e = window.event;
+    if (e && (e.type === 'keydown' || e.type === 'keyup') && globalThis.bexaloPageKeyCode)
+        return globalThis.bexaloPageKeyCode(e);
+    return typeof globalThis.bexaloPageKey === 'number' ? globalThis.bexaloPageKey : 255;
 });
 // clang-format on
 
@@ -79,9 +109,11 @@ void keepAllInside()
     }
 }
 
-// Watches the windows: once shown, each is brought inside the page; and while a modal box is
-// up the keyboard stays with it. (The page activates any window clicked, even one the box
+// Watches the windows: once shown, each is brought inside the page; while a modal box is up
+// the keyboard stays with it. (The page activates any window clicked, even one the box
 // blocks, which would leave the box unable to take Enter; a window manager never does that.)
+// And when a window goes, the one left on top is activated, as a window manager does; the
+// page would leave none active, its title band grey and the keys going nowhere.
 class PageKeeper final : public QObject {
 public:
     using QObject::QObject;
@@ -92,16 +124,46 @@ protected:
         if (!watched->isWidgetType() || !static_cast<QWidget *>(watched)->isWindow()) {
             return false;
         }
+        auto *window = static_cast<QWidget *>(watched);
         if (event->type() == QEvent::Show) {
+            raised(window);
             QTimer::singleShot(0, this, &keepAllInside);
         } else if (event->type() == QEvent::WindowActivate) {
+            raised(window);
             QWidget *modal = QApplication::activeModalWidget();
             if (modal && modal != watched) {
                 QTimer::singleShot(0, modal, [modal] { modal->activateWindow(); });
             }
+        } else if (event->type() == QEvent::Hide) {
+            QTimer::singleShot(0, this, [this] { activateTopWindow(); });
         }
         return false;
     }
+
+private:
+    // Windows from the lowest to the top: a window shown or activated comes on top.
+    void raised(QWidget *window)
+    {
+        order_.removeIf([window](const QPointer<QWidget> &w) { return w.isNull() || w == window; });
+        order_.append(window);
+    }
+
+    void activateTopWindow()
+    {
+        if (QApplication::activeWindow()) {
+            return;
+        }
+        for (auto it = order_.crbegin(); it != order_.crend(); ++it) {
+            QWidget *window = *it;
+            if (window && window->isVisible() && window->windowType() != Qt::Popup &&
+                window->windowType() != Qt::ToolTip) {
+                window->activateWindow();
+                return;
+            }
+        }
+    }
+
+    QList<QPointer<QWidget>> order_;
 };
 
 } // namespace
@@ -109,6 +171,8 @@ protected:
 void setUpPlatform(QApplication &app)
 {
     addFonts();
+    bexalo_page_keys_watch();
+    setPageKeyReader([] { return bexalo_page_key(); });
     app.installEventFilter(new PageKeeper(&app));
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         QObject::connect(screen, &QScreen::availableGeometryChanged, &app, &keepAllInside);

@@ -103,7 +103,6 @@ export class Session {
       };
     });
     const s = new Session(page, context, url);
-    s.navigated = performance.now();
     await page.goto(url, { waitUntil: "load" });
     return s;
   }

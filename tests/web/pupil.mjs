@@ -75,8 +75,8 @@ export function unitBeadsOp1(session, shot) {
 }
 
 export const WINDOWS = {
-  op1: { direction: "picture", ui: OP1, read: readPictures },
-  op2: { direction: "abacus", ui: OP2, read: readBeads },
+  op1: { ui: OP1, read: readPictures },
+  op2: { ui: OP2, read: readBeads },
 };
 
 export function shows(session, shot, kind, [colour, x, y, w, h]) {

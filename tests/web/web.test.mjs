@@ -105,7 +105,7 @@ test("the page is Italian, titled Bexalo, has the icon, and the start window ope
   // The curtains cover the window first, then slide open.
   const first = await s.shot("start-first");
   const curtain = s.pixel(first, "start", 10, 300);
-  assert.ok(["#FF80FF", "#FFC0FF"].includes(curtain), `curtain or panel at the left edge (${curtain})`);
+  assert.equal(curtain, "#FF80FF", "the curtain covers the left edge first");
   await s.until("the curtains to open", (shot) => s.pixel(shot, "start", 10, 300) === "#FFC0FF");
   const shot = await s.shot("start-open");
   assert.equal(s.pixel(shot, "start", SIZES.start.w - 10, 300), "#FFC0FF", "right curtain open");
@@ -170,6 +170,29 @@ test("with the keyboard alone, an exercise reaches Esatto", async () => {
   await s.key("Tab", KEYS.unitsPlusToVerify);
   await s.key("Enter");
   await s.until('"Esatto" from the keyboard', (shot) => shows(s, shot, "op2", OP2.esatte));
+  await s.close();
+});
+
+// "2" then Enter chooses the abacus, "1" then Enter the level and "Vai"; waits for frmOperativo2.
+async function chooseByKeys(s) {
+  for (const k of ["2", "Enter", "1", "Enter"]) await s.key(k);
+  s.placeOf("op2");
+  await s.until("op2 to open", (shot) => s.pixel(shot, "op2", ...face(OP2.plus.u)) === "#FFFF00");
+}
+
+test("with Shift held, the start window's keyboard choice acts as without it", async () => {
+  const s = await started();
+  await s.page.keyboard.down("Shift"); // "2" then reaches the page as "@", Enter as Shift+Enter
+  await chooseByKeys(s);
+  await s.page.keyboard.up("Shift");
+  await s.close();
+});
+
+test("an exercise window closed with its cross leaves the start window taking keys at once", async () => {
+  const s = await started();
+  const kind = await openExercise(s, "picture", 1);
+  await closeWindow(s, kind);
+  await chooseByKeys(s);
   await s.close();
 });
 
