@@ -23,7 +23,7 @@ bexalo_web_configure() {
 
 # The program for the web, built with the cached web Qt.
 bexalo_web_program() {
-    bexalo_web_configure "$BEXALO_WEB_BUILD/program" "$@"
+    bexalo_web_configure "$BEXALO_WEB_BUILD/program"
     cmake --build "$BEXALO_WEB_BUILD/program" -j"$(nproc)"
 }
 
@@ -87,7 +87,7 @@ PY
 
 # Everything into the site folder.
 bexalo_web_build() {
-    bexalo_web_program "$@"
+    bexalo_web_program
     local program=$BEXALO_WEB_BUILD/program site=$BEXALO_WEB_SITE
     rm -rf "$site"
     mkdir -p "$site"

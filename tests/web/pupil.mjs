@@ -54,11 +54,13 @@ export function readPictures(session, shot) {
   return seen;
 }
 
+// The tops of the nine unit beads on either abacus (twips, from the abacus frame).
+const U_T = [4440, 3945, 3465, 2970, 2490, 2010, 1515, 1020, 540];
+
 // Beads on each rod of FrmOperativo2's abacus, probed beside the red rods.
 export function readBeads(session, shot) {
   const H_T = [4455, 3960, 3480, 2985, 2505, 2025, 1530, 1035, 555];
   const DA_T = [4455, 3960, 3450, 2985, 2490, 2010, 1530, 1035, 555];
-  const U_T = [4440, 3945, 3465, 2970, 2490, 2010, 1515, 1020, 540];
   const seen = { h: 0, da: 0, u: 0 };
   for (let n = 0; n < 9; n++) {
     if (session.pixel(shot, "op2", px(8505 + 180 + 60), px(435 + H_T[n] + 247)) === "#0000C0") seen.h++;
@@ -70,7 +72,6 @@ export function readBeads(session, shot) {
 
 // Unit beads on frmOperativo1's abacus (frame at 8400,480), probed beside the rod.
 export function unitBeadsOp1(session, shot) {
-  const U_T = [4440, 3945, 3465, 2970, 2490, 2010, 1515, 1020, 540];
   return U_T.filter((t) => session.pixel(shot, "op1", px(8400 + 1290 + 60), px(480 + t + 247)) === "#80FFFF").length;
 }
 
