@@ -60,8 +60,13 @@ bool isPlayableWavFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly)) {
         return false;
     }
-    // The fmt and data chunk headers sit at the start of any sensible file.
-    return isCompletePcmWav(file.read(4096), file.size());
+    // The whole file, which is small when it is to pass at all: a data chunk may follow long
+    // metadata (a LIST or bext chunk) and still make a good chime.
+    const qint64 size = file.size();
+    if (size > kLargestSoundFile) {
+        return false;
+    }
+    return isCompletePcmWav(file.read(size), size);
 }
 
 } // namespace bexalo

@@ -15,7 +15,7 @@ inline constexpr qint64 kLargestSoundFile = 8 * 1024 * 1024;
 
 // Whether the bytes of a whole file form a complete PCM WAV (RIFF/WAVE, fmt, data).
 bool isCompletePcmWav(const QByteArray &header, qint64 fileSize);
-// Reads just the header of the file at path and checks it.
+// Reads the file at path (when it is no larger than a chime may be) and checks it.
 bool isPlayableWavFile(const QString &path);
 
 } // namespace bexalo
