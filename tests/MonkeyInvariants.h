@@ -62,6 +62,13 @@ inline bool inFront(QWidget *frame)
     return true;
 }
 
+// Whether the message of the third "No" is up over this window.
+inline bool messageUpOver(const QWidget *w)
+{
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    return box && box->parentWidget() == w;
+}
+
 // Every broken rule of one window; `helpAnswerOnView` is true while the right answer that "Si"
 // or the third "No" put up is still in the pupil's area.
 inline QStringList brokenRules(ExerciseWindow *w, bool helpAnswerOnView)
@@ -128,8 +135,7 @@ inline QStringList brokenRules(ExerciseWindow *w, bool helpAnswerOnView)
             require(ExerciseRig::pairColour(w, p) == kGiallo,
                     QStringLiteral("%1 pair not yellow").arg(QString::fromLatin1(names(p).plus)));
         }
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (box && box->parentWidget() == w && esito == QLatin1String("Errato")) {
+        if (messageUpOver(w) && esito == QLatin1String("Errato")) {
             // The message of the third "No" is up: the verdict stays until it is closed, and
             // the right answer waits for it.
             require(!operazione && !verifica && e.tutteLeConteAZero(),

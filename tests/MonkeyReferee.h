@@ -87,8 +87,7 @@ public:
                     t.helpAnswerOnView = ExerciseRig::shown(w, "CmdOperazione");
                 }
             }
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            t.messageUp = box && box->parentWidget() == w;
+            t.messageUp = messageUpOver(w);
             broken << brokenRules(w, t.helpAnswerOnView);
         }
         if (m_recording) {

@@ -49,9 +49,7 @@ void tst_EffectSound::aBadFilePlaysNothingAndRaisesNothing()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("positivo.wav"));
     if (exists) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        QVERIFY(test::writeFile(path, content));
     }
 
     EffectSound sound;
@@ -102,11 +100,7 @@ void tst_EffectSound::aFilePutRightOrReplacedIsHeardAtTheNextPlay()
     const QString path = dir.filePath(QStringLiteral("positivo.wav"));
     auto put = [&path](const QByteArray &content) {
         QFile::remove(path);
-        if (content.isEmpty()) {
-            return true;
-        }
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+        return content.isEmpty() || test::writeFile(path, content);
     };
 
     EffectSound sound;

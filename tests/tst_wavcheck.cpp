@@ -44,8 +44,7 @@ void tst_WavCheck::aFileIsPlayableOnlyWhenWhole_data()
     QTest::addColumn<bool>("exists");
     QTest::addColumn<bool>("playable");
 
-    // The chime as built beside the program.
-    QFile chime(qEnvironmentVariable("BEXALO_PROGRAM_DIR") + QStringLiteral("/positivo.wav"));
+    QFile chime(builtChime());
     QVERIFY(chime.open(QIODevice::ReadOnly));
     QTest::newRow("the shipped chime") << chime.readAll() << true << true;
     QTest::newRow("a short chime") << wavBytes(2000, 2000) << true << true;
@@ -66,9 +65,7 @@ void tst_WavCheck::aFileIsPlayableOnlyWhenWhole()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("positivo.wav"));
     if (exists) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(content), content.size());
+        QVERIFY(writeFile(path, content));
     }
     QCOMPARE(isPlayableWavFile(path), playable);
     QCOMPARE(isCompletePcmWav(content, content.size()), playable);

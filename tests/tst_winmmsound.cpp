@@ -16,7 +16,9 @@
 #include <mmsystem.h>
 
 using namespace bexalo;
+using bexalo::test::builtChime;
 using bexalo::test::wavBytes;
+using bexalo::test::writeFile;
 
 namespace {
 
@@ -40,14 +42,6 @@ int realCall(const wchar_t *path, unsigned flags)
     return g_systemResult;
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QString chime() { return qEnvironmentVariable("BEXALO_PROGRAM_DIR") + QStringLiteral("/positivo.wav"); }
-
 } // namespace
 
 class tst_WinmmSound : public QObject {
@@ -64,11 +58,11 @@ private slots:
 
 void tst_WinmmSound::theChimeGoesToTheSystemByItsNativePathInTheBackgroundWithoutBeep()
 {
-    QVERIFY2(QFile::exists(chime()), qPrintable(chime()));
+    QVERIFY2(QFile::exists(builtChime()), qPrintable(builtChime()));
     WinmmSound sound(recordCall);
-    sound.play(chime());
+    sound.play(builtChime());
     QCOMPARE(g_calls.size(), 1);
-    QCOMPARE(g_calls[0].path, QDir::toNativeSeparators(chime()));
+    QCOMPARE(g_calls[0].path, QDir::toNativeSeparators(builtChime()));
     QVERIFY(g_calls[0].path.endsWith(QLatin1String("\\positivo.wav")));
     QCOMPARE(g_calls[0].flags, unsigned(SND_FILENAME | SND_ASYNC | SND_NODEFAULT));
 }
@@ -113,10 +107,10 @@ void tst_WinmmSound::theFileIsCheckedAgainAtEverySound()
 void tst_WinmmSound::theSystemAcceptsTheChimeAndASecondOneInItsPlace()
 {
     WinmmSound sound(realCall);
-    sound.play(chime());
+    sound.play(builtChime());
     QCOMPARE(g_systemResult, 1);
     g_systemResult = -1;
-    sound.play(chime());
+    sound.play(builtChime());
     QCOMPARE(g_systemResult, 1);
     ::PlaySoundW(nullptr, nullptr, 0);
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QTest>
 
@@ -38,6 +39,16 @@ inline QByteArray wavBytes(quint32 dataSize, int present)
     b.append(QByteArray(present, '\0'));
     return b;
 }
+
+// Writes a sound file whole; false when it could not.
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The chime as built beside the program.
+inline QString builtChime() { return qEnvironmentVariable("BEXALO_PROGRAM_DIR") + QStringLiteral("/positivo.wav"); }
 
 // The files every player must refuse without a sound or an error ("exists" false: no file at
 // all). The fuzzer of the header check starts from these too.

@@ -12,16 +12,6 @@
 
 using namespace bexalo::test;
 
-namespace {
-
-bool write(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     if (argc != 3) {
@@ -34,13 +24,13 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "make_wav_corpus: cannot read %s or write %s\n", argv[1], argv[2]);
         return 1;
     }
-    bool ok = write(out.filePath(QStringLiteral("chime.wav")), chime.readAll());
-    ok = ok && write(out.filePath(QStringLiteral("good-short.wav")), wavBytes(2000, 2000));
+    bool ok = writeFile(out.filePath(QStringLiteral("chime.wav")), chime.readAll());
+    ok = ok && writeFile(out.filePath(QStringLiteral("good-short.wav")), wavBytes(2000, 2000));
     int n = 0;
     for (const BadSoundFile &f : badSoundFiles()) {
         // The largest row only says "too large"; its first bytes and a small size say the rest.
         if (f.exists) {
-            ok = ok && write(out.filePath(QStringLiteral("bad-%1.wav").arg(++n)), f.content.left(4096));
+            ok = ok && writeFile(out.filePath(QStringLiteral("bad-%1.wav").arg(++n)), f.content.left(4096));
         }
     }
     return ok ? 0 : 1;
