@@ -129,6 +129,23 @@ bexalo_host_cmake_dir() {
     BEXALO_HOST_CMAKE_DIR=/usr/lib/$multiarch/cmake
 }
 
+# bexalo_cross_notices BUILD PROGRAM LICENCE_NAME OUT: the licence notices of a static build of
+# bexalo, made from its linker's map (scripts/notices.py) with the Qt the folder was configured
+# with and that Qt's source; LICENCE_NAME is where bexalo's own licence lies beside them.
+bexalo_cross_notices() {
+    local build=$1 program=$2 licence_name=$3 out=$4 qt_dir qt_prefix version
+    qt_dir=$(sed -n 's/^Qt6_DIR:[A-Z]*=//p' "$build/CMakeCache.txt")
+    [ -n "$qt_dir" ] || bexalo_fail "$build was not configured with a Qt" || return 1
+    qt_prefix=$(realpath "$qt_dir/../../..")
+    version=$(bexalo_qt_debian_version)
+    bexalo_qt_source
+    python3 "$BEXALO_ROOT/scripts/notices.py" --linked "$build/bexalo.linked.txt" --program "$program" \
+        --build "$build" --qt-prefix "$qt_prefix" --qt-source "$BEXALO_QT_SOURCE" \
+        --rules "$BEXALO_ROOT/packaging/third-party.txt" --licence-name "$licence_name" \
+        --qt-version "${version%%+*}" --out "$out" ||
+        bexalo_fail "the licence notices could not be made (see above)"
+}
+
 # bexalo_cross_qt NAME OPTION... [-- CMAKE_OPTION...]: the Qt for one target, built once.
 bexalo_cross_qt() {
     local name=$1

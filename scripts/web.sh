@@ -42,49 +42,6 @@ bexalo_web_icon() {
     QT_QPA_PLATFORM=offscreen "$host/make_icons" ico "$1"
 }
 
-# The notices of what the program carries: Qt and its bundled libraries, the fonts built into
-# Qt's web platform and into bexalo, and emscripten's runtime.
-bexalo_web_notices() {
-    local out=$1
-    bexalo_qt_source
-    local qt_source=$BEXALO_QT_SOURCE
-    python3 - "$qt_source" "$out" <<'PY'
-import json, os, sys
-source, out = sys.argv[1], sys.argv[2]
-third = os.path.join(source, "src", "3rdparty")
-used = ["zlib", "libpng", "freetype", "harfbuzz-ng", "pcre2", "double-conversion", "easing", "tinycbor",
-        "sha1", "sha3", "md4", "md5", "rfc6234", "blake2", "icc", "pixman", "wasm"]
-parts = ["Licence notices of what bexalo for the web is built from\n"
-         "=========================================================\n\n"
-         "bexalo itself: GNU General Public License version 3 or later (COPYING.txt).\n\n"
-         "Qt 6 (qtbase " + os.path.basename(os.path.dirname(source)).split("-", 1)[1] + ", linked in statically):\n"
-         "GNU Lesser General Public License version 3 (below) or GPL 2/3; Copyright (C) The Qt Company Ltd\n"
-         "and other contributors. Its source: https://download.qt.io/ and Debian's qt6-base source package.\n"]
-for name in used:
-    with open(os.path.join(third, name, "qt_attribution.json"), encoding="utf-8") as f:
-        entries = json.loads(f.read(), strict=False)
-    for e in entries if isinstance(entries, list) else [entries]:
-        parts.append("\n----------------------------------------------------------------------\n")
-        parts.append("%s %s (%s)\n%s\n\n" % (e.get("Name", name), e.get("Version", ""), e.get("License", ""),
-                                            e.get("Copyright", "").strip()))
-        for lic in str(e.get("LicenseFile", "")).split(","):
-            path = os.path.join(third, name, lic.strip())
-            if lic.strip() and os.path.isfile(path):
-                with open(path, encoding="utf-8", errors="replace") as f:
-                    parts.append(f.read().rstrip() + "\n")
-def add(title, path):
-    parts.append("\n----------------------------------------------------------------------\n" + title + "\n\n")
-    with open(path, encoding="utf-8", errors="replace") as f:
-        parts.append(f.read().rstrip() + "\n")
-add("Liberation Sans and Liberation Serif fonts (embedded in bexalo.wasm, unmodified)",
-    "/usr/share/doc/fonts-liberation2/copyright")
-add("Emscripten runtime (libc, libc++, compiler-rt, JavaScript glue)", "/usr/share/doc/emscripten/copyright")
-add("GNU Lesser General Public License version 3 (Qt)", os.path.join(source, "LICENSES", "LGPL-3.0-only.txt"))
-with open(out, "w", encoding="utf-8") as f:
-    f.write("".join(parts))
-PY
-}
-
 # Everything into the site folder.
 bexalo_web_build() {
     bexalo_web_program
@@ -95,8 +52,7 @@ bexalo_web_build() {
         "$program/qtloader.js" "$BEXALO_ROOT/src/assets/positivo.wav" "$site/"
     bexalo_web_icon "$site/favicon.ico"
     cp "$BEXALO_ROOT/LICENSE" "$site/COPYING.txt"
-    cp /usr/share/doc/fonts-liberation2/copyright "$site/LICENCE-fonts-liberation.txt"
-    bexalo_web_notices "$site/NOTICES.txt"
+    bexalo_cross_notices "$program" "$program/bexalo.wasm" COPYING.txt "$site/NOTICES.txt"
     bexalo_web_precompress "$site"
 }
 

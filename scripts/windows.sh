@@ -46,28 +46,6 @@ bexalo_windows_configure() {
         -DBEXALO_E2E_WINEPREFIX="$(bexalo_wine_e2e_prefix "$BEXALO_WINDOWS_BUILD")"
 }
 
-# The licence notices of what is linked into bexalo.exe: Qt's own licence and those of the
-# libraries that come inside Qt's source, from the very source Qt was built from.
-bexalo_windows_notices() {
-    local out=$1 qt_source=$BEXALO_CACHE/src/qtbase-$(bexalo_qt_debian_version)/source
-    local third=$qt_source/src/3rdparty
-    mkdir -p "$out"
-    cp "$qt_source/LICENSES/LGPL-3.0-only.txt" "$out/Qt-LGPL-3.0-only.txt"
-    cp "$qt_source/LICENSES/GPL-3.0-only.txt" "$out/Qt-GPL-3.0-only.txt"
-    cp "$third/zlib/LICENSE" "$out/zlib.txt"
-    cp "$third/libpng/LICENSE" "$out/libpng.txt"
-    cp "$third/libjpeg/LICENSE" "$out/libjpeg.txt"
-    cp "$third/libjpeg/ijg-license.txt" "$out/libjpeg-ijg.txt"
-    cp "$third/pcre2/LICENCE" "$out/pcre2.txt"
-    cp "$third/freetype/LICENSE.txt" "$out/freetype.txt"
-    cp "$third/freetype/docs/FTL.TXT" "$out/freetype-FTL.txt"
-    cp "$third/harfbuzz-ng/COPYING" "$out/harfbuzz.txt"
-    cp "$third/md4c/LICENSE.md" "$out/md4c.txt"
-    cp "$third/double-conversion/LICENSE" "$out/double-conversion.txt"
-    cp "$third/tinycbor/LICENSE" "$out/tinycbor.txt"
-    cp "$third/easing/LICENSE" "$out/easing.txt"
-}
-
 # Text files as Windows' Notepad reads them best: CRLF line ends and a UTF-8 byte-order mark.
 bexalo_windows_text() {
     { printf '\xef\xbb\xbf'; sed 's/\r*$/\r/' "$1"; } >"$2"
@@ -128,7 +106,7 @@ bexalo_windows_nsis_files() {
 bexalo_windows_package() {
     local build=$BEXALO_WINDOWS_BUILD version stage name
     cmake --build "$build" -j"$(nproc)" --target bexalo
-    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+    version=$(bexalo_build_version "$build")
     name=bexalo-$version-windows-x64
     stage=$build/stage/$name
     rm -rf "$build/stage"
@@ -136,7 +114,9 @@ bexalo_windows_package() {
     bexalo_windows_text "$BEXALO_ROOT/LICENSE" "$stage/LICENSE.txt"
     bexalo_windows_text "$stage/LEGGIMI.txt" "$stage/LEGGIMI.txt.crlf"
     mv "$stage/LEGGIMI.txt.crlf" "$stage/LEGGIMI.txt"
-    bexalo_windows_notices "$stage/licenze"
+    mkdir -p "$stage/licenze"
+    bexalo_cross_notices "$build" "$stage/bexalo.exe" LICENSE.txt "$build/NOTICES.txt"
+    bexalo_windows_text "$build/NOTICES.txt" "$stage/licenze/NOTICES.txt"
 
     rm -f "$build/$name.zip" "$build/bexalo-$version-setup-x64.exe" "$build/bexalo-$version-x64.msi"
     (cd "$build/stage" && cmake -E tar cf "$build/$name.zip" --format=zip "$name")
