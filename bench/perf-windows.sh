@@ -20,6 +20,7 @@ BENCH_DIR=$(cd "$(dirname "$0")" && pwd)
 RELEASE=${BEXALO_WINDOWS_BUILD:-$(cd "$BENCH_DIR/.." && pwd)/build-windows}
 export BEXALO_WINDOWS_BUILD=$RELEASE-bench
 source "$BENCH_DIR/../scripts/windows.sh"
+source "$BENCH_DIR/lib.sh"
 RUNS=${BEXALO_PERF_RUNS:-11}
 BUILD=$BEXALO_WINDOWS_BUILD
 
@@ -31,15 +32,8 @@ cmake --build "$BUILD" -j"$(nproc)" --target bexalo bexalo_baseline >/dev/null
 WORK=$(mktemp -d)
 export WINEPREFIX=$BUILD/wine-bench
 bexalo_wine_prefix "$WINEPREFIX"
-fdfile=$WORK/display
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
-XVFB_PID=$!
-trap 'bexalo_wineserver -k 2>/dev/null || true; kill $XVFB_PID 2>/dev/null || true; rm -rf "$WORK"' EXIT
-for _ in $(seq 1 100); do
-    [ -s "$fdfile" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(head -n1 "$fdfile")"
+trap 'bexalo_wineserver -k 2>/dev/null || true; kill ${BEXALO_XVFB_PID:-} 2>/dev/null || true; rm -rf "$WORK"' EXIT
+bexalo_start_xvfb
 unset QT_QPA_PLATFORM
 bexalo_wineserver -p
 
@@ -65,7 +59,6 @@ startup() {
     done
     echo $(( (${t1:-0} - t0) / 1000000 ))
 }
-median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 echo "Measuring under $(bexalo_wine --version 2>/dev/null) on $(nproc) cores, display $DISPLAY ..." >&2
 startup "$BUILD/bexalo.exe" ORVENTA >/dev/null # warm the file cache for both
@@ -79,13 +72,13 @@ done
 start_b=$(median <"$WORK/bexalo")
 start_0=$(median <"$WORK/baseline")
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$RELEASE/CMakeCache.txt")
+version=$(bexalo_build_version "$RELEASE")
 size() { if [ -f "$1" ]; then stat -c %s "$1"; else echo "(none: run ./package-windows)"; fi; }
 row() { printf '%-46s %12s %12s %7s   %s\n' "$@"; }
 echo
 row "figure" "bexalo" "baseline" "ratio" "goal"
 row "start to window shown (ms, median of $RUNS)" "$start_b" "$start_0" \
-    "$(awk -v a="$start_b" -v b="$start_0" 'BEGIN { printf "%.2fx", a / b }')" "<= 1.15x"
+    "$(ratio "$start_b" "$start_0")" "<= 1.15x"
 row "bexalo.exe, stripped (bytes)" "$(size "$RELEASE/stage/bexalo-$version-windows-x64/bexalo.exe")" \
     "$(size "$BUILD/bexalo_baseline.exe")" "" ""
 row "zip (bytes)" "$(size "$RELEASE/bexalo-$version-windows-x64.zip")" "" "" "< 10 MB"

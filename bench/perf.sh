@@ -23,6 +23,7 @@ set -euo pipefail
 
 BENCH_DIR=$(cd "$(dirname "$0")" && pwd)
 source "$BENCH_DIR/../scripts/setup.sh"
+source "$BENCH_DIR/lib.sh"
 bexalo_install_packages "${bexalo_build_packages[@]}" xvfb xauth strace
 BUILD=${BEXALO_BENCH_BUILD:-$BEXALO_ROOT/build-bench}
 RUNS=${BEXALO_PERF_RUNS:-21}
@@ -32,16 +33,9 @@ bexalo_configure "$BUILD" host cmake -S "$BEXALO_ROOT" -B "$BUILD" -G Ninja -DCM
 cmake --build "$BUILD" -j2 --target bexalo bexalo_baseline bexalo_probe bench_exercise >/dev/null
 
 # A private X server on a free display.
-fdfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
-XVFB_PID=$!
 WORK=$(mktemp -d)
-trap 'kill $XVFB_PID 2>/dev/null || true; rm -rf "$WORK" "$fdfile"' EXIT
-for _ in $(seq 1 100); do
-    [ -s "$fdfile" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(head -n1 "$fdfile")"
+trap 'kill ${BEXALO_XVFB_PID:-} 2>/dev/null || true; rm -rf "$WORK"' EXIT
+bexalo_start_xvfb
 export XDG_RUNTIME_DIR=$WORK
 unset QT_QPA_PLATFORM
 
@@ -54,7 +48,6 @@ probe() {
     cut -d= -f2 "$out" 2>/dev/null || echo nan
 }
 
-median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 # runs COUNT MODE: the two programs in turn, COUNT times each; fills $WORK/{bexalo,baseline}.MODE
 runs() {
@@ -90,7 +83,6 @@ calls_0=$(idle_calls "$BUILD/bexalo_baseline")
 
 value() { grep "^$1=" "$WORK/exercise.txt" | cut -d= -f2; }
 row() { printf '%-50s %10s %10s %7s   %s\n' "$@"; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
 
 start_b=$(median <"$WORK/bexalo.startup")
 start_0=$(median <"$WORK/baseline.startup")

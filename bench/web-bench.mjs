@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) The bexalo developers
 
-// Times navigation to first frame for two sites in turn (see web-bench.sh) and prints medians:
-// first as served here, then over an emulated school connection, once from a server that sends
-// gzip only and once from one that sends brotli.
+// Times navigation to first frame for two sites in turn (see web-bench.sh), first as served here,
+// then over an emulated school connection, once from a server that sends gzip only and once from
+// one that sends brotli. Prints a line per round for web-bench.sh, which works out the figures:
+// label, encodings the .wasm came in, bexalo's times and the baseline's (ms), apart by tabs.
 import { serve, launch } from "../tests/web/lib.mjs";
 
 const [bexaloSite, baselineSite, runsText] = process.argv.slice(2);
@@ -43,9 +44,7 @@ async function firstFrame(browser, url, network) {
   return { ms, encoding };
 }
 
-const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
-
-// Medians of both sites, loaded in turn from the servers started with `options`.
+// Both sites, loaded in turn from the servers started with `options`.
 async function measure(browser, label, options, network) {
   const servers = [await serve(bexaloSite, options), await serve(baselineSite, options)];
   const times = [[], []];
@@ -61,11 +60,8 @@ async function measure(browser, label, options, network) {
   } finally {
     servers.forEach((s) => s.close());
   }
-  const [b, e] = times.map(median);
-  console.log(`first frame, ${label} (.wasm sent as ${[...encodings].join(", ")}): bexalo ${b.toFixed(0)} ms, ` +
-    `empty Qt window ${e.toFixed(0)} ms, ratio ${(b / e).toFixed(2)} (median of ${runs})`);
-  console.log(`  all runs: bexalo ${times[0].map((t) => t.toFixed(0)).join(" ")}; ` +
-    `baseline ${times[1].map((t) => t.toFixed(0)).join(" ")}`);
+  const ms = (ts) => ts.map((t) => t.toFixed(0)).join(" ");
+  console.log([label, [...encodings].join(", "), ms(times[0]), ms(times[1])].join("\t"));
 }
 
 const chromium = await launch();

@@ -19,6 +19,7 @@ set -euo pipefail
 shopt -s inherit_errexit # a failing step inside $(...) fails the script too
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/web.sh"
+source "$root/bench/lib.sh"
 # The site step is cheap when nothing changed, and the site measured is never older than the
 # program.
 bexalo_web_build
@@ -70,4 +71,12 @@ echo "baseline:  $(mb "$base_raw") raw, $(mb "$base_gz") gzipped, $(mb "$base_br
 
 cd "$root/tests/web"
 [ -d node_modules ] || npm ci --no-audit --no-fund --ignore-scripts
-node "$root/bench/web-bench.mjs" "$BEXALO_WEB_SITE" "$baseline" "${BEXALO_WEB_RUNS:-9}"
+runs=${BEXALO_WEB_RUNS:-9}
+node "$root/bench/web-bench.mjs" "$BEXALO_WEB_SITE" "$baseline" "$runs" |
+    while IFS=$'\t' read -r label encodings times_b times_0; do
+        b=$(tr ' ' '\n' <<<"$times_b" | median)
+        e=$(tr ' ' '\n' <<<"$times_0" | median)
+        echo "first frame, $label (.wasm sent as $encodings): bexalo $b ms, empty Qt window $e ms," \
+            "ratio $(ratio "$b" "$e") (median of $runs)"
+        echo "  all runs: bexalo $times_b; baseline $times_0"
+    done

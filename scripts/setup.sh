@@ -42,6 +42,33 @@ bexalo_install_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# The version the build folder BUILD was configured with (the project's version in CMake).
+bexalo_build_version() {
+    sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$1/CMakeCache.txt" | grep . ||
+        bexalo_fail "$1 holds no configured build"
+}
+
+# Starts Xvfb on a free display, 1280x1024 unless SCREEN says otherwise, and exports DISPLAY;
+# BEXALO_XVFB_PID is the server, for the caller to end.
+bexalo_start_xvfb() {
+    local fdfile i
+    fdfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024x24}" -nolisten tcp 3>"$fdfile" 2>/dev/null &
+    BEXALO_XVFB_PID=$!
+    for i in $(seq 1 300); do
+        [ -s "$fdfile" ] && break
+        sleep 0.1
+    done
+    if [ ! -s "$fdfile" ]; then
+        rm -f "$fdfile"
+        kill "$BEXALO_XVFB_PID" 2>/dev/null || true
+        bexalo_fail "Xvfb did not start"
+        return 1
+    fi
+    export DISPLAY=":$(head -n1 "$fdfile")"
+    rm -f "$fdfile"
+}
+
 # bexalo_configure DIR KEY CMAKE ARG...: configures the build folder DIR by running CMAKE ARG...
 # (cmake, or a cross Qt's qt-cmake, with -S and -B). Once; again when the ARGs change; and from
 # scratch (--fresh) when KEY changes: what the folder was first configured against (a Qt, a

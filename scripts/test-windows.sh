@@ -29,7 +29,7 @@ bexalo_wine_prefix "$e2e_prefix"
 wait "$unit_prefix_job"
 ctest --test-dir "$BEXALO_WINDOWS_BUILD" --output-on-failure -LE e2e -j"$(nproc)"
 ctest --test-dir "$BEXALO_WINDOWS_BUILD" --output-on-failure -L e2e
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BEXALO_WINDOWS_BUILD/CMakeCache.txt")
+version=$(bexalo_build_version "$BEXALO_WINDOWS_BUILD")
 bash "$BEXALO_ROOT/tests/e2e/windows/e2e_installer.sh" \
     "$BEXALO_WINDOWS_BUILD/bexalo-$version-setup-x64.exe" "$BEXALO_WINDOWS_BUILD/e2e-artifacts" \
     "$BEXALO_WINDOWS_BUILD/stage/bexalo-$version-windows-x64"

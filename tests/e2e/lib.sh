@@ -3,6 +3,8 @@
 # Shared by the end-to-end tests: a real X server (Xvfb) with a window manager (openbox), the
 # built program started in it, and the pupil's hands (xdotool) and eyes (wmctrl, screenshots).
 set -euo pipefail
+# shellcheck source=../../scripts/setup.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/setup.sh"
 
 E2E_PROGRAM=$(readlink -f "$1")
 E2E_ARTIFACTS=$(mkdir -p "$2" && cd "$2" && pwd)
@@ -30,17 +32,9 @@ e2e_fail() {
 
 # Starts Xvfb on a free display, then openbox.
 e2e_start_x() {
-    local fdfile
-    fdfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
-    E2E_PIDS+=($!)
     local i
-    for i in $(seq 1 300); do
-        [ -s "$fdfile" ] && break
-        sleep 0.1
-    done
-    export DISPLAY=":$(head -n1 "$fdfile")"
-    rm -f "$fdfile"
+    bexalo_start_xvfb || e2e_fail "no X server came up"
+    E2E_PIDS+=("$BEXALO_XVFB_PID")
     openbox >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     for i in $(seq 1 300); do
