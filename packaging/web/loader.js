@@ -120,7 +120,8 @@ function loadBexalo(page) {
       module.qtFontDpi = 96;
     }],
   };
-  Promise.all([bexaloScript(), compiled])
-    .then(() => createQtAppInstance(config))
-    .catch(failed);
+  // Once started, the program's own failures come through onAbort and quit above.
+  Promise.all([bexaloScript(), compiled]).then(() => {
+    createQtAppInstance(config).catch(() => {});
+  }, failed);
 }
