@@ -30,10 +30,11 @@ baseline=$BEXALO_WEB_BUILD/baseline-site
 rm -rf "$baseline"
 mkdir -p "$baseline"
 cp "$BEXALO_WEB_BUILD/baseline/bexalo_baseline.js" "$BEXALO_WEB_BUILD/baseline/bexalo_baseline.wasm" \
-    "$BEXALO_WEB_BUILD/baseline/qtloader.js" "$BEXALO_WEB_SITE/favicon.ico" "$baseline/"
-sed 's/loadEmscriptenModule("bexalo")/loadEmscriptenModule("bexalo_baseline")/' \
+    "$BEXALO_WEB_SITE/loader.js" "$BEXALO_WEB_SITE/favicon.ico" "$baseline/"
+# The page names its program in the loader's data-program attribute.
+sed 's/data-program="bexalo"/data-program="bexalo_baseline"/' \
     "$root/packaging/web/index.html" > "$baseline/index.html"
-grep -q 'loadEmscriptenModule("bexalo_baseline")' "$baseline/index.html" ||
+grep -q 'data-program="bexalo_baseline"' "$baseline/index.html" ||
     bexalo_fail "the page no longer loads its program the way this script expects"
 bexalo_web_precompress "$baseline"
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) The bexalo developers
-# The web part of ./test: builds the site with ./package-web, then plays it in Debian's
-# Chromium, driven through its DevTools protocol by puppeteer-core (pinned in
-# tests/web/package-lock.json), from a plain static server on 127.0.0.1.
+# The web part of ./test: builds the site and the one file with ./package-web, then plays them
+# in Debian's Chromium, driven through its DevTools protocol by puppeteer-core (pinned in
+# tests/web/package-lock.json): the site from a plain static server on 127.0.0.1
+# (web.test.mjs), the one file from the disk (file.test.mjs).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/package-web"
@@ -17,6 +18,11 @@ if [ ! -f node_modules/.bexalo-lock ] || ! cmp -s package-lock.json node_modules
     npm ci --no-audit --no-fund --ignore-scripts
     cp package-lock.json node_modules/.bexalo-lock
 fi
+# The bad sound file the tests serve is written by the Linux build's tool, from the unit
+# tests' own table.
+[ -f "$BEXALO_BUILD/build.ninja" ] || bexalo_fail "the Linux build $BEXALO_BUILD is missing (./test builds it first)"
+cmake --build "$BEXALO_BUILD" --target write_sound_file > /dev/null
+export BEXALO_BUILD
 started=$(date +%s)
-node --test --test-concurrency=1 web.test.mjs
+node --test --test-concurrency=1 web.test.mjs file.test.mjs
 echo "Browser tests took $(( $(date +%s) - started )) s"

@@ -42,18 +42,20 @@ bexalo_web_icon() {
     QT_QPA_PLATFORM=offscreen "$host/make_icons" ico "$1"
 }
 
-# Everything into the site folder.
+# Everything into the site folder, and the site into one file, bexalo.html.
 bexalo_web_build() {
     bexalo_web_program
     local program=$BEXALO_WEB_BUILD/program site=$BEXALO_WEB_SITE
     rm -rf "$site"
     mkdir -p "$site"
-    cp "$BEXALO_ROOT/packaging/web/index.html" "$program/bexalo.js" "$program/bexalo.wasm" \
-        "$program/qtloader.js" "$BEXALO_ROOT/src/assets/positivo.wav" "$site/"
+    cp "$BEXALO_ROOT/packaging/web/index.html" "$BEXALO_ROOT/packaging/web/loader.js" "$program/bexalo.js" \
+        "$program/bexalo.wasm" "$BEXALO_ROOT/src/assets/positivo.wav" "$site/"
     bexalo_web_icon "$site/favicon.ico"
     cp "$BEXALO_ROOT/LICENSE" "$site/COPYING.txt"
     bexalo_cross_notices "$program" "$program/bexalo.wasm" COPYING.txt "$site/NOTICES.txt"
     bexalo_web_precompress "$site"
+    # The same site in one page, for a disk or a shared drive.
+    python3 "$BEXALO_ROOT/scripts/web-onefile.py" "$site" "$BEXALO_WEB_BUILD/bexalo.html"
 }
 
 # Beside each large text or code file of FOLDER, its gzip (-9) and brotli (-q 11) twins, NAME.gz

@@ -4,8 +4,8 @@
 // What the browser tests share: the site served on 127.0.0.1, Debian's Chromium driven through
 // its DevTools protocol, screenshots read pixel by pixel, and the windows of bexalo found in the
 // page. Window coordinates are the client pixels of the desktop end-to-end tests.
-import { spawn } from "node:child_process";
-import { mkdtempSync, rmSync, writeFileSync, mkdirSync } from "node:fs";
+import { execFileSync, spawn } from "node:child_process";
+import { existsSync, mkdtempSync, rmSync, writeFileSync, mkdirSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { setTimeout as sleep } from "node:timers/promises";
@@ -15,7 +15,17 @@ import { PNG } from "pngjs";
 const here = path.dirname(new URL(import.meta.url).pathname);
 export const root = path.resolve(here, "../..");
 export const site = process.env.BEXALO_WEB_SITE || path.join(root, "build-web/site");
+// The one file, opened from the disk.
+export const oneFile = process.env.BEXALO_WEB_ONE_FILE || path.join(root, "build-web/bexalo.html");
 export const artifacts = process.env.BEXALO_WEB_ARTIFACTS || path.join(root, "build-web/test-artifacts");
+
+// Writes the file named `row` of the players' table of sound files (tests/fakes/WavFiles.h) to
+// `file`, with the Linux build's tool.
+export function writeSoundFile(row, file) {
+  const tool = path.join(process.env.BEXALO_BUILD || path.join(root, "build"), "write_sound_file");
+  if (!existsSync(tool)) throw new Error(`${tool} is missing: build the Linux build first (./test does)`);
+  execFileSync(tool, [row, file], { stdio: "inherit" });
+}
 
 // Client sizes (pixels) of the three windows, from their design sizes in twips.
 export const SIZES = {
@@ -88,11 +98,25 @@ export class Shot {
   }
 }
 
-// One load of the page in a fresh browser context, with a count of the sounds started.
+// Addresses a page that is to make no network request may still load.
+const OFFLINE = /^(file|data|blob):/;
+
+// One load of the page in a fresh browser context, with a count of the sounds started. With
+// `offline`, every request for any other address than file:, data: or blob: is refused and
+// kept in `refused`.
 export class Session {
-  static async open(browser, url, { touch = false } = {}) {
+  static async open(browser, url, { touch = false, offline = false } = {}) {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
+    const refused = [];
+    if (offline) {
+      await page.setRequestInterception(true);
+      page.on("request", (r) => {
+        if (OFFLINE.test(r.url())) return r.continue();
+        refused.push(r.url());
+        return r.abort("blockedbyclient");
+      });
+    }
     await page.setViewport({ ...VIEW, hasTouch: touch });
     await page.evaluateOnNewDocument(() => {
       window.bexaloSoundsStarted = 0;
@@ -103,6 +127,7 @@ export class Session {
       };
     });
     const s = new Session(page, context, url);
+    s.refused = refused;
     await page.goto(url, { waitUntil: "load" });
     return s;
   }

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) The bexalo developers
+
+// Starts bexalo in the page, for both forms of the web edition: the published site, where the
+// program's script and WebAssembly lie beside the page and are fetched, and the one file
+// (bexalo.html), where scripts/web-onefile.py has put them into the page itself, with the
+// chime. Nothing else is fetched, so the one file opened from a disk (file://) makes no request.
+//
+// The program is named by this script element's data-program attribute ("bexalo"; the
+// benchmark names its empty window there). The page calls loadBexalo() with what to show:
+//   canvas      the canvas the program draws into
+//   showCanvas  () the program runs: show the canvas
+//   showError   (text) it cannot start in this browser
+//   ended       () it has ended (the last window closed, or a crash)
+"use strict";
+
+const bexaloProgram = document.currentScript.dataset.program;
+
+// What the one file carries in the page: base64 text in a script element, or nothing.
+function bexaloEmbedded(id) {
+  const element = document.getElementById(id);
+  if (!element) return null;
+  const text = atob(element.textContent.replace(/\s+/g, ""));
+  element.remove(); // read once: the page need not keep the text besides the bytes
+  const bytes = new Uint8Array(text.length);
+  for (let i = 0; i < text.length; i++) bytes[i] = text.charCodeAt(i);
+  return bytes;
+}
+
+// The address the program fetches its chime from: the embedded one's when the page holds it,
+// else the file's name, beside the page. Asked by the program's sound player.
+const bexaloSoundAddresses = {};
+function bexaloSoundAddress(name) {
+  if (!(name in bexaloSoundAddresses)) {
+    const bytes = bexaloEmbedded("bexalo-sound-" + name);
+    bexaloSoundAddresses[name] = bytes ? URL.createObjectURL(new Blob([bytes], { type: "audio/wav" })) : name;
+  }
+  return bexaloSoundAddresses[name];
+}
+
+// The program's WebAssembly, compiled while its script loads.
+function bexaloCompile() {
+  const bytes = bexaloEmbedded("bexalo-wasm");
+  if (bytes) return WebAssembly.compile(bytes);
+  return fetch(bexaloProgram + ".wasm").then((response) => {
+    if (!response.ok) throw new Error(response.status + " " + response.statusText + " " + response.url);
+    // Streaming needs the right type; from a server that sends another, the bytes still compile.
+    if ((response.headers.get("Content-Type") || "").startsWith("application/wasm"))
+      return WebAssembly.compileStreaming(response);
+    return response.arrayBuffer().then((b) => WebAssembly.compile(b));
+  });
+}
+
+// The program's script (emscripten's, which defines createQtAppInstance): already in the page
+// in the one file, else loaded from beside it.
+function bexaloScript() {
+  if (typeof createQtAppInstance === "function") return Promise.resolve();
+  return new Promise((resolve, reject) => {
+    const script = document.createElement("script");
+    script.src = bexaloProgram + ".js";
+    script.onload = resolve;
+    script.onerror = () => reject(new Error(script.src));
+    document.head.appendChild(script);
+  });
+}
+
+function bexaloWebGL() {
+  try {
+    const canvas = document.createElement("canvas");
+    return !!(canvas.getContext("webgl") || canvas.getContext("experimental-webgl"));
+  } catch (e) {
+    return false;
+  }
+}
+
+function loadBexalo(page) {
+  if (typeof WebAssembly !== "object") return page.showError("WebAssembly non disponibile");
+  if (!bexaloWebGL()) return page.showError("WebGL non disponibile");
+  let ended = false;
+  const end = () => {
+    if (!ended) {
+      ended = true;
+      page.ended();
+    }
+  };
+  const failed = (error) => {
+    console.error(error);
+    page.showError(String(error && error.message ? error.message : error));
+  };
+  const compiled = bexaloCompile();
+  compiled.catch(() => {}); // reported below, once
+  const config = {
+    instantiateWasm(imports, done) {
+      compiled
+        .then((module) => WebAssembly.instantiate(module, imports).then((instance) => done(instance, module)))
+        .catch(failed);
+      return {};
+    },
+    locateFile: (name) => name,
+    setStatus(text) {
+      if (text.startsWith("Running")) page.showCanvas();
+    },
+    monitorRunDependencies() {},
+    print: (text) => console.log(text),
+    printErr: (text) => console.warn(text),
+    // A crash ends the program as "Esci" does: the page offers to start again.
+    onAbort: (text) => {
+      console.error(text);
+      end();
+    },
+    // Qt keeps running after main() has returned 0; any other exit ends the program.
+    quit: (code, exception) => {
+      if (code !== 0) {
+        console.error(exception);
+        end();
+      }
+    },
+    preRun: [(module) => {
+      module.qtContainerElements = [page.canvas];
+      module.qtFontDpi = 96;
+    }],
+  };
+  // Once started, the program's own failures come through onAbort and quit above.
+  Promise.all([bexaloScript(), compiled]).then(() => {
+    createQtAppInstance(config).catch(() => {});
+  }, failed);
+}
