@@ -68,7 +68,7 @@ async function measure(browser, label, options, network) {
     `baseline ${times[1].map((t) => t.toFixed(0)).join(" ")}`);
 }
 
-const chromium = await launch();
+const chromium = await launch("chromium");
 try {
   const warm = await serve(baselineSite);
   await firstFrame(chromium.browser, warm.url); // warm-up of the browser itself
