@@ -64,7 +64,7 @@ async function measure(browser, label, options, network) {
   console.log([label, [...encodings].join(", "), ms(times[0]), ms(times[1])].join("\t"));
 }
 
-const chromium = await launch();
+const chromium = await launch("chromium");
 try {
   const warm = await serve(baselineSite);
   await firstFrame(chromium.browser, warm.url); // warm-up of the browser itself

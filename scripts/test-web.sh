@@ -2,14 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) The bexalo developers
 # The web part of ./test: builds the site and the one file with ./package-web, then plays them
-# in Debian's Chromium, driven through its DevTools protocol by puppeteer-core (pinned in
+# in Debian's Chromium (through its DevTools protocol) and in Debian's Firefox ESR (through
+# WebDriver BiDi, on an Xvfb of its own for WebGL), each driven by puppeteer-core (pinned in
 # tests/web/package-lock.json): the site from a plain static server on 127.0.0.1
-# (web.test.mjs), the one file from the disk (file.test.mjs).
+# (web.test.mjs), the one file from the disk (file.test.mjs). The test files run once per
+# browser, which BEXALO_BROWSER names.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/package-web"
 source "$root/scripts/setup.sh"
-bexalo_install_packages chromium
+bexalo_install_packages chromium firefox-esr xvfb
 command -v npm > /dev/null || bexalo_install_packages npm
 
 cd "$root/tests/web"
@@ -23,6 +25,8 @@ fi
 [ -f "$BEXALO_BUILD/build.ninja" ] || bexalo_fail "the Linux build $BEXALO_BUILD is missing (./test builds it first)"
 cmake --build "$BEXALO_BUILD" --target write_sound_file > /dev/null
 export BEXALO_BUILD
-started=$(date +%s)
-node --test --test-concurrency=1 web.test.mjs file.test.mjs
-echo "Browser tests took $(( $(date +%s) - started )) s"
+for browser in chromium firefox; do
+    started=$(date +%s)
+    BEXALO_BROWSER=$browser node --test --test-concurrency=1 web.test.mjs file.test.mjs
+    echo "Browser tests in $browser took $(( $(date +%s) - started )) s"
+done

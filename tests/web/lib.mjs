@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) The bexalo developers
 
-// What the browser tests share: the site served on 127.0.0.1, Debian's Chromium driven through
-// its DevTools protocol, screenshots read pixel by pixel, and the windows of bexalo found in the
+// What the browser tests share: the site served on 127.0.0.1, Debian's Chromium or Firefox ESR
+// driven by puppeteer-core, screenshots read pixel by pixel, and the windows of bexalo found in the
 // page. Window coordinates are the client pixels of the desktop end-to-end tests.
 import { execFileSync, spawn } from "node:child_process";
 import { existsSync, mkdtempSync, rmSync, writeFileSync, mkdirSync } from "node:fs";
@@ -49,10 +49,17 @@ export async function serve(folder = site, options = []) {
   return { url, close: () => child.kill() };
 }
 
-// Debian's Chromium, headless, with a profile of its own that is thrown away afterwards.
-export async function launch(extraArgs = []) {
+// The browser the tests drive: "chromium" (the default) or "firefox", from BEXALO_BROWSER.
+export const BROWSER = process.env.BEXALO_BROWSER || "chromium";
+
+// A browser, headless, with a profile of its own that is thrown away afterwards: Debian's
+// Chromium through its DevTools protocol, or Debian's Firefox ESR through WebDriver BiDi.
+// `extraArgs` go to Chromium's command line.
+export async function launch(browser = BROWSER, extraArgs = []) {
+  if (browser === "firefox") return launchFirefox();
+  if (browser !== "chromium") throw new Error(`no such browser to test: ${browser}`);
   const profile = mkdtempSync(path.join(tmpdir(), "bexalo-chromium-"));
-  const browser = await puppeteer.launch({
+  const chromium = await puppeteer.launch({
     executablePath: process.env.BEXALO_CHROMIUM || "/usr/bin/chromium",
     headless: true,
     args: [
@@ -64,10 +71,55 @@ export async function launch(extraArgs = []) {
     defaultViewport: null,
   });
   const close = async () => {
-    await browser.close();
+    await chromium.close();
     rmSync(profile, { recursive: true, force: true });
   };
-  return { browser, close };
+  return { browser: chromium, name: browser, close };
+}
+
+// Firefox ESR (puppeteer makes and removes its profile). Headless Firefox on Linux makes its
+// WebGL contexts through the X server's GL, and without a display it has none; Qt's web platform
+// needs WebGL: so where no display is set, an Xvfb of its own for as long as the browser runs.
+// On Xvfb the GL is Mesa's software renderer, which Firefox refuses for WebGL unless the profile
+// forces it (a school PC has a real GPU).
+async function launchFirefox() {
+  const xvfb = process.env.DISPLAY ? null : await startXvfb();
+  try {
+    const firefox = await puppeteer.launch({
+      browser: "firefox",
+      executablePath: process.env.BEXALO_FIREFOX || "/usr/bin/firefox-esr",
+      headless: true,
+      args: [`--width=${VIEW.width}`, `--height=${VIEW.height}`],
+      env: { ...process.env, ...(xvfb ? { DISPLAY: xvfb.display } : {}) },
+      extraPrefsFirefox: { "webgl.force-enabled": true },
+      defaultViewport: null,
+    });
+    const close = async () => {
+      await firefox.close();
+      xvfb?.stop();
+    };
+    return { browser: firefox, name: "firefox", close };
+  } catch (e) {
+    xvfb?.stop();
+    throw e;
+  }
+}
+
+// An X server in memory on a free display, which it names itself (-displayfd).
+async function startXvfb() {
+  const child = spawn("Xvfb", ["-displayfd", "3", "-screen", "0", "1920x1080x24", "-nolisten", "tcp"], {
+    stdio: ["ignore", "ignore", "ignore", "pipe"],
+  });
+  const display = await new Promise((resolve, reject) => {
+    let text = "";
+    child.stdio[3].on("data", (d) => {
+      text += d;
+      if (text.includes("\n")) resolve(":" + text.trim());
+    });
+    child.once("error", reject);
+    child.once("exit", (code) => reject(new Error("Xvfb ended: " + code)));
+  });
+  return { display, stop: () => child.kill() };
 }
 
 // A screenshot as an image whose pixels can be read.
@@ -105,7 +157,7 @@ const OFFLINE = /^(file|data|blob):/;
 // `offline`, every request for any other address than file:, data: or blob: is refused and
 // kept in `refused`.
 export class Session {
-  static async open(browser, url, { touch = false, offline = false } = {}) {
+  static async open(browser, url, { touch = false, offline = false, view = VIEW } = {}) {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
     const refused = [];
@@ -117,7 +169,7 @@ export class Session {
         return r.abort("blockedbyclient");
       });
     }
-    await page.setViewport({ ...VIEW, hasTouch: touch });
+    await page.setViewport({ ...view, hasTouch: touch });
     await page.evaluateOnNewDocument(() => {
       window.bexaloSoundsStarted = 0;
       const start = AudioBufferSourceNode.prototype.start;
@@ -126,17 +178,20 @@ export class Session {
         return start.apply(this, args);
       };
     });
-    const s = new Session(page, context, url);
+    const s = new Session(page, context, url, view);
     s.refused = refused;
     await page.goto(url, { waitUntil: "load" });
     return s;
   }
 
-  constructor(page, context, url) {
+  constructor(page, context, url, view = VIEW) {
     this.page = page;
     this.context = context;
     this.url = url;
+    this.view = view;
     this.origin = {};
+    // A window whose client area is not its design size, by how much its layout is scaled.
+    this.scale = {};
   }
 
   async shot(name) {
@@ -163,21 +218,24 @@ export class Session {
   // the title bar above. Every window is centred the same way, so the offset from its centred
   // place to its client area, learnt here, holds for the exercise windows too.
   async findStart() {
-    // Its place is taken once it has the start window's size and stays put between two looks.
-    let last = "";
+    // Its place is taken once it has the start window's size and stays put between two looks;
+    // the first of the two is kept as the first look at it in its place (`firstLook`).
+    let last = "", previous = null;
     const shot = await this.until("the start window in its place", (s) => {
       const b = bbox(s);
       const fits = b && b.w >= SIZES.start.w && b.w <= SIZES.start.w + 20 && b.h >= SIZES.start.h + 10
         && b.h <= SIZES.start.h + 60;
       const key = JSON.stringify(b);
       const stable = fits && key === last;
+      if (!stable) previous = s;
       last = key;
       return stable;
     });
+    this.firstLook = previous;
     const box = bbox(shot);
     const border = Math.round((box.w - SIZES.start.w) / 2);
     const client = { x: box.x + border, y: box.y + box.h - border - SIZES.start.h };
-    const centred = centredAt(SIZES.start);
+    const centred = centredAt(SIZES.start, this.view);
     this.offset = { x: client.x - centred.x, y: client.y - centred.y };
     this.border = border;
     this.titleHeight = client.y - box.y;
@@ -187,25 +245,42 @@ export class Session {
 
   // The client origin of an exercise window just opened (it is centred like the start window).
   placeOf(kind) {
-    const c = centredAt(SIZES[kind]);
+    const c = centredAt(SIZES[kind], this.view);
     this.origin[kind] = { x: c.x + this.offset.x, y: c.y + this.offset.y };
     return this.origin[kind];
   }
 
+  // A point given in the window's design pixels, on the page.
   at(kind, x, y) {
     const o = this.origin[kind];
-    return { x: o.x + x, y: o.y + y };
+    const k = this.scale[kind] || { x: 1, y: 1 };
+    return { x: o.x + Math.round(x * k.x), y: o.y + Math.round(y * k.y) };
   }
 
-  // A press and a release a moment apart, as a hand makes them, then time for the program.
+  // The program handles an input event as the browser dispatches it and draws at the next
+  // animation frame: two frames after the event, what it did at once is on the page.
+  async drawn() {
+    await this.page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+  }
+
+  // Until two screenshots in a row are the same: whatever the last event set moving has stopped.
+  async settled(what = "the page to settle", timeoutMs = 20000) {
+    let last = null;
+    return this.until(what, (shot) => {
+      const same = last !== null && last.equals(shot.raw);
+      last = shot.raw;
+      return same;
+    }, timeoutMs);
+  }
+
+  // A press and a release a moment apart, as a hand makes them, then the frame that shows it.
   async click(kind, x, y) {
     const p = this.at(kind, x, y);
     await this.page.mouse.move(p.x, p.y);
-    await sleep(100);
     await this.page.mouse.down();
     await sleep(100);
     await this.page.mouse.up();
-    await sleep(150);
+    await this.drawn();
   }
 
   async tap(kind, x, y) {
@@ -213,13 +288,13 @@ export class Session {
     await this.page.touchscreen.touchStart(p.x, p.y);
     await sleep(40);
     await this.page.touchscreen.touchEnd();
-    await sleep(150);
+    await this.drawn();
   }
 
   async key(name, times = 1) {
     for (let i = 0; i < times; i++) {
       await this.page.keyboard.press(name, { delay: 30 });
-      await sleep(100);
+      await this.drawn();
     }
   }
 
@@ -229,12 +304,12 @@ export class Session {
     return shot.pixel(p.x, p.y);
   }
   has(shot, kind, colour, x, y, w, h) {
-    const p = this.at(kind, x, y);
-    return shot.has(colour, p.x, p.y, w, h);
+    return this.count(shot, kind, colour, x, y, w, h) > 0;
   }
   count(shot, kind, colour, x, y, w, h) {
     const p = this.at(kind, x, y);
-    return shot.count(colour, p.x, p.y, w, h);
+    const k = this.scale[kind] || { x: 1, y: 1 };
+    return shot.count(colour, p.x, p.y, Math.round(w * k.x), Math.round(h * k.y));
   }
 
   async close() {
@@ -261,6 +336,6 @@ export function bbox(shot) {
   return x1 < 0 ? null : { x: x0, y: y0, w: x1 - x0 + 1, h: y1 - y0 + 1 };
 }
 
-function centredAt(size) {
-  return { x: Math.floor(VIEW.width / 2) - Math.floor(size.w / 2), y: Math.floor(VIEW.height / 2) - Math.floor(size.h / 2) };
+function centredAt(size, view) {
+  return { x: Math.floor(view.width / 2) - Math.floor(size.w / 2), y: Math.floor(view.height / 2) - Math.floor(size.h / 2) };
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) The bexalo developers
 
-// bexalo in Debian's Chromium: the page served from a plain static server, played as a pupil
-// plays it, with the mouse, by touch and with the keyboard, read from screenshots.
+// bexalo in Debian's Chromium or Firefox ESR (BEXALO_BROWSER; scripts/test-web.sh runs this file
+// in each): the page served from a plain static server, played as a pupil plays it, with the
+// mouse, by touch and with the keyboard, read from screenshots.
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
 import { mkdtempSync, readdirSync, readFileSync, symlinkSync, rmSync } from "node:fs";
@@ -11,86 +12,34 @@ import http from "node:http";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { setTimeout as sleep } from "node:timers/promises";
-import { serve, launch, Session, SIZES, VIEW, bbox, site, writeSoundFile } from "./lib.mjs";
+import { serve, launch, Session, SIZES, VIEW, bbox, site, writeSoundFile, BROWSER } from "./lib.mjs";
 import { START, OP1, OP2, WINDOWS, shows, face, unitBeadsOp1 } from "./pupil.mjs";
+import { startWindow, openExercise, playRight, closeWindow, assertNothingStored, exitAndStartAgain } from "./play.mjs";
 
-let server, chromium;
+let server, browser;
 
 before(async () => {
   server = await serve();
-  chromium = await launch();
+  browser = await launch(BROWSER);
 });
 
 after(async () => {
-  await chromium?.close();
+  await browser?.close();
   server?.close();
 });
 
 async function started(options) {
-  const s = await Session.open(chromium.browser, server.url, options);
-  await s.findStart();
-  await s.until("the curtains to open", (shot) => s.pixel(shot, "start", 10, 300) === "#FFC0FF");
-  await sleep(1500);
+  const s = await Session.open(browser.browser, server.url, options);
+  await startWindow(s);
   return s;
-}
-
-const kindOf = (direction) => (direction === "picture" ? "op1" : "op2");
-
-// Chooses direction and level on the start window and "Vai", by mouse or by touch; waits for
-// the exercise window's yellow counter buttons.
-async function openExercise(s, direction, level, how = "click") {
-  await s[how]("start", ...START[direction]);
-  await s[how]("start", ...START["level" + level]);
-  await s[how]("start", ...START.vai);
-  const kind = kindOf(direction);
-  s.placeOf(kind);
-  const ui = WINDOWS[kind].ui;
-  await s.until(`${kind} to open`, (shot) => s.pixel(shot, kind, ...face(ui.plus.u)) === "#FFFF00");
-  await sleep(200);
-  return kind;
-}
-
-// Reads the target, builds it with the "+" buttons and verifies; returns the target.
-async function playRight(s, kind, how = "click") {
-  const { ui, read } = WINDOWS[kind];
-  const target = read(s, await s.shot(`${kind}-target`));
-  assert.ok(target.h + target.da + target.u > 0, `${kind} shows a number (${JSON.stringify(target)})`);
-  for (const place of ["h", "da", "u"])
-    for (let i = 0; i < target[place]; i++) await s[how](kind, ...ui.plus[place]);
-  await s[how](kind, ...ui.verify);
-  const shot = await s.until(`"Esatto" in ${kind}`, (sh) => shows(s, sh, kind, ui.esatte));
-  if (kind === "op1") assert.ok(shows(s, shot, kind, OP1.corretto), "CORRETTO shown");
-  assert.ok(!shows(s, shot, kind, ui.help), "no help offered after a right answer");
-  return target;
-}
-
-// The close button at the right of a window's title bar.
-async function closeWindow(s, kind) {
-  const o = s.origin[kind];
-  await s.page.mouse.click(o.x + SIZES[kind].w - Math.round(s.titleHeight / 2), o.y - Math.round(s.titleHeight / 2));
-  await sleep(300);
 }
 
 async function soundsStarted(s) {
   return s.page.evaluate(() => window.bexaloSoundsStarted);
 }
 
-// Nothing kept by the page: no cookie, nothing in local or session storage, IndexedDB or the
-// cache storage.
-async function assertNothingStored(s) {
-  const cookies = await s.page.cookies();
-  assert.deepEqual(cookies, [], "no cookies");
-  const stored = await s.page.evaluate(async () => ({
-    local: localStorage.length,
-    session: sessionStorage.length,
-    indexedDB: (await indexedDB.databases()).length,
-    caches: (await caches.keys()).length,
-  }));
-  assert.deepEqual(stored, { local: 0, session: 0, indexedDB: 0, caches: 0 });
-}
-
 test("the page is Italian, titled Bexalo, has the icon, and the start window opens its curtains", async () => {
-  const s = await Session.open(chromium.browser, server.url);
+  const s = await Session.open(browser.browser, server.url);
   assert.equal(await s.page.title(), "Bexalo");
   assert.equal(await s.page.evaluate(() => document.documentElement.lang), "it");
   assert.match(await s.page.evaluate(() => document.getElementById("caricamento").textContent), /Caricamento/);
@@ -103,8 +52,8 @@ test("the page is Italian, titled Bexalo, has the icon, and the start window ope
   assert.ok(icon.size > 1000, "favicon has content");
   await s.findStart();
   // The curtains cover the window first, then slide open.
-  const first = await s.shot("start-first");
-  const curtain = s.pixel(first, "start", 10, 300);
+  s.firstLook.save("start-first");
+  const curtain = s.pixel(s.firstLook, "start", 10, 300);
   assert.equal(curtain, "#FF80FF", "the curtain covers the left edge first");
   await s.until("the curtains to open", (shot) => s.pixel(shot, "start", 10, 300) === "#FFC0FF");
   const shot = await s.shot("start-open");
@@ -122,7 +71,6 @@ test("with the mouse, one exercise of each direction at each level reaches Esatt
     if (level === 1) assert.equal(target.h, 0, "no hundreds at level 1");
     else assert.ok(target.h > 0 || kind === "op1", "hundreds at level 2");
     await closeWindow(s, kind);
-    await s.until(`${kind} to close`, (shot) => s.pixel(shot, kind, ...face(WINDOWS[kind].ui.plus.u)) !== "#FFFF00");
   }
   assert.equal(wavs.length, 1, "positivo.wav fetched once, from beside the page");
   await s.page.waitForFunction(() => window.bexaloSoundsStarted >= 4, { timeout: 5000 });
@@ -138,7 +86,7 @@ test("by touch, an exercise reaches Esatto; a bad sound file is silent", async (
   writeSoundFile("ends in half a sample", path.join(bad, "positivo.wav"));
   const badServer = await serve(bad);
   try {
-    const s = await Session.open(chromium.browser, badServer.url, { touch: true });
+    const s = await Session.open(browser.browser, badServer.url, { touch: true });
     await s.findStart();
     await s.until("the curtains to open", (shot) => s.pixel(shot, "start", 10, 300) === "#FFC0FF");
     const kind = await openExercise(s, "abacus", 2, "tap");
@@ -165,31 +113,62 @@ test("with the keyboard alone, an exercise reaches Esatto", async () => {
   await s.key("Enter");
   s.placeOf("op2");
   await s.until("op2 to open", (shot) => s.pixel(shot, "op2", ...face(OP2.plus.u)) === "#FFFF00");
-  await sleep(200);
-  const target = WINDOWS.op2.read(s, await s.shot("keys-target"));
+  const target = WINDOWS.op2.read(s, await s.settled("op2 to settle"));
   // From the window's first focus, Tab reaches the tens "+" and then the units "+".
   await s.key("Tab", KEYS.toTensPlus);
-  await s.key("Space", target.da);
+  await s.key(" ", target.da);
   await s.key("Tab", KEYS.tensToUnitsPlus);
-  await s.key("Space", target.u);
+  await s.key(" ", target.u);
   await s.key("Tab", KEYS.unitsPlusToVerify);
   await s.key("Enter");
   await s.until('"Esatto" from the keyboard', (shot) => shows(s, shot, "op2", OP2.esatte));
   await s.close();
 });
 
-// "2" then Enter chooses the abacus, "1" then Enter the level and "Vai"; waits for frmOperativo2.
-async function chooseByKeys(s) {
-  for (const k of ["2", "Enter", "1", "Enter"]) await s.key(k);
+// "2" then Enter chooses the abacus, "1" then Enter the level and "Vai" (each key typed by
+// `type`); waits for frmOperativo2.
+async function chooseByKeys(s, type = (k) => s.key(k)) {
+  for (const k of ["2", "Enter", "1", "Enter"]) await type(k);
   s.placeOf("op2");
   await s.until("op2 to open", (shot) => s.pixel(shot, "op2", ...face(OP2.plus.u)) === "#FFFF00");
 }
 
+// A digit typed with Shift held, as a keyboard sends it: the key is the shifted symbol, the code
+// still the digit's key. (puppeteer's press("2") with Shift down sends the key "2" to Chromium,
+// as no keyboard does.) Chromium takes the event as given: an Italian keyboard's Shift+2, '"'.
+// Firefox's WebDriver makes the code from the character on a US layout ('"' would arrive with
+// the code "Quote"), so there it is the US keyboard's "@"; Shift+1 is "!" on both layouts.
+const SHIFTED = { chromium: { 1: "!", 2: '"' }, firefox: { 1: "!", 2: "@" } }[BROWSER];
+
+async function typeShifted(s, key) {
+  if (!/^[0-9]$/.test(key)) return s.key(key);
+  const symbol = SHIFTED[key];
+  if (BROWSER === "chromium") {
+    const cdp = await s.page.createCDPSession();
+    const event = { modifiers: 8, key: symbol, code: "Digit" + key, windowsVirtualKeyCode: 48 + Number(key) };
+    await cdp.send("Input.dispatchKeyEvent", { type: "keyDown", ...event, text: symbol, unmodifiedText: key });
+    await sleep(30);
+    await cdp.send("Input.dispatchKeyEvent", { type: "keyUp", ...event });
+    await cdp.detach();
+    await s.drawn();
+  } else {
+    await s.key(symbol);
+  }
+}
+
 test("with Shift held, the start window's keyboard choice acts as without it", async () => {
   const s = await started();
-  await s.page.keyboard.down("Shift"); // "2" then reaches the page as "@", Enter as Shift+Enter
-  await chooseByKeys(s);
+  await s.page.evaluate(() => {
+    window.bexaloKeysSeen = [];
+    addEventListener("keydown", (e) => window.bexaloKeysSeen.push([e.key, e.code.replace("Numpad", ""), e.shiftKey]), true);
+  });
+  await s.page.keyboard.down("Shift");
+  await chooseByKeys(s, (k) => typeShifted(s, k));
   await s.page.keyboard.up("Shift");
+  // What the page saw is what the keyboard sends: the symbols, with the digits' codes.
+  assert.deepEqual(await s.page.evaluate(() => window.bexaloKeysSeen.filter(([k]) => k !== "Shift")), [
+    [SHIFTED[2], "Digit2", true], ["Enter", "Enter", true], [SHIFTED[1], "Digit1", true], ["Enter", "Enter", true],
+  ]);
   await s.close();
 });
 
@@ -211,16 +190,21 @@ test("help refused three times: the message comes over 'Errato', blocks the prog
     await s.until(`the help offer (${attempt})`, (shot) => shows(s, shot, kind, OP1.help));
     await s.click(kind, ...OP1.no);
   }
-  await sleep(500);
-  const boxUp = await s.shot("message-box");
+  // The message box, centred on the page, has its grey face left of its button.
+  const centre = { x: Math.floor(VIEW.width / 2), y: Math.floor(VIEW.height / 2) };
+  const boxUp = await s.until("the message to come up",
+    (shot) => shot.count("#EFEFEF", centre.x - 110, centre.y + 25, 80, 20) === 80 * 20);
+  boxUp.save("message-box");
   assert.ok(s.count(boxUp, kind, ...OP1.esito) > 30, "'Errato' still shown while the message is up");
   assert.ok(!shows(s, boxUp, kind, OP1.avanti), "'A V A N T I' not yet shown");
   // The program is blocked meanwhile: "Esci" on the start window does nothing.
   await s.click("start", ...START.esci);
-  await sleep(300);
+  await s.settled("the click on 'Esci' to be handled");
   assert.equal(await s.page.evaluate(() => document.getElementById("fine").hidden), true, "still running");
   await s.key("Enter");
   const after = await s.until("the message to close", (shot) => shows(s, shot, kind, OP1.avanti));
+  // Had the click on "Esci" gone through late, the program would have ended meanwhile.
+  assert.equal(await s.page.evaluate(() => document.getElementById("fine").hidden), true, "still running");
   assert.equal(s.count(after, kind, ...OP1.esito), 0, "'Errato' gone");
   assert.ok(!shows(s, after, kind, OP1.help), "help offer gone");
   assert.equal(unitBeadsOp1(s, after), target.u, "the right answer's units on the abacus");
@@ -236,13 +220,12 @@ test("both exercise windows open at once; one closed, the start window is usable
   await s.page.mouse.down();
   await s.page.mouse.move(o.x + 100 + 200, o.y - Math.round(s.titleHeight / 2) + 120, { steps: 8 });
   await s.page.mouse.up();
-  await sleep(300);
   const moved = { x: o.x + 200, y: o.y + 120 };
-  let shot = await s.shot("op1-moved");
-  assert.equal(s.pixel(shot, "start", 10, 100), "#FFC0FF", "the start window shows again where op1 was");
+  await s.until("the start window to show again where op1 was", (shot) => s.pixel(shot, "start", 10, 100) === "#FFC0FF");
   await openExercise(s, "abacus", 2);
   await closeWindow(s, "op2");
-  shot = await s.shot("op2-closed");
+  const shot = await s.settled("op2 to be gone");
+  shot.save("op2-closed");
   s.origin.op1 = moved;
   assert.equal(s.pixel(shot, "op1", ...face(OP1.plus.u)), "#FFFF00", "frmOperativo1 still open");
   // The start window still answers: a second opening of the abacus window.
@@ -255,12 +238,19 @@ test("when the browser window changes size every window stays inside the page, i
   await openExercise(s, "picture", 1);
   for (const view of [{ width: 700, height: 520 }, VIEW]) {
     await s.page.setViewport(view);
-    await sleep(800);
-    const shot = await s.shot(`resized-${view.width}`);
+    // The page takes the new size; the windows move inside it and stay there (two looks alike).
+    await s.page.waitForFunction((w, h) => innerWidth === w && innerHeight === h, {}, view.width, view.height);
+    let last = null;
+    const shot = await s.until(`every window inside ${view.width}x${view.height}`, (sh) => {
+      const b = bbox(sh);
+      const inside = b && sh.width === view.width && b.x >= 0 && b.y >= 0 && b.x + b.w <= view.width
+        && b.y + b.h <= view.height;
+      const same = last !== null && last.equals(sh.raw);
+      last = sh.raw;
+      return inside && same;
+    });
+    shot.save(`resized-${view.width}`);
     const box = bbox(shot);
-    assert.ok(box, "windows drawn");
-    assert.ok(box.x >= 0 && box.y >= 0 && box.x + box.w <= view.width && box.y + box.h <= view.height,
-      `everything inside ${view.width}x${view.height}: ${JSON.stringify(box)}`);
     // The exercise window fills at most the page, and its abacus band scales with it.
     const w = Math.min(SIZES.op1.w, box.w - 2 * s.border);
     const h = Math.min(SIZES.op1.h, box.h - s.border - s.titleHeight);
@@ -271,25 +261,52 @@ test("when the browser window changes size every window stays inside the page, i
   await s.close();
 });
 
-test("'Esci' ends the program with a message in Italian and an offer to start again; nothing stored", async () => {
-  const s = await started();
-  await s.click("start", ...START.esci);
-  await s.page.waitForSelector("#fine:not([hidden])", { timeout: 10000 });
-  assert.match(await s.page.$eval("#fine", (e) => e.textContent), /bexalo è terminato/);
-  assert.equal(await s.page.$eval("#schermo", (e) => e.hidden), true, "the frozen picture is gone");
-  await assertNothingStored(s);
-  await Promise.all([s.page.waitForNavigation(), s.page.click("#ricomincia")]);
+test("on a 1920x1080 board, an exercise window maximised with its title band's button plays to Esatto and is restored", async () => {
+  const view = { width: 1920, height: 1080 };
+  const s = await Session.open(browser.browser, server.url, { view });
   await s.findStart();
-  await assertNothingStored(s);
+  await s.until("the curtains to open", (shot) => s.pixel(shot, "start", 10, 300) === "#FFC0FF");
+  const kind = await openExercise(s, "abacus", 1);
+  const o = s.origin[kind];
+  const normal = bbox(await s.shot("big-normal")); // frmOperativo2 covers the start window
+  // The title band's buttons, from the right: close, then maximise (restore when maximised);
+  // squares of the band's height less 2 px a side, 2 px apart.
+  const step = s.titleHeight - 2 * s.border - 2;
+  const button = (origin, width) => ({
+    x: origin.x + width - Math.round(s.titleHeight / 2) - step, y: origin.y - Math.round(s.titleHeight / 2),
+  });
+  let b = button(o, SIZES[kind].w);
+  await s.page.mouse.click(b.x, b.y);
+  // Maximised, the window fills the page, and its layout scales with its client area.
+  const client = { w: view.width - 2 * s.border, h: view.height - s.titleHeight - s.border };
+  s.origin[kind] = { x: s.border, y: s.titleHeight };
+  s.scale[kind] = { x: client.w / SIZES[kind].w, y: client.h / SIZES[kind].h };
+  await s.until(`${kind} maximised`, (shot) => JSON.stringify(bbox(shot)) === JSON.stringify({ x: 0, y: 0, w: view.width, h: view.height })
+    && s.pixel(shot, kind, ...face(OP2.plus.u)) === "#FFFF00");
+  await s.settled(`${kind} to settle maximised`);
+  await playRight(s, kind);
+  b = button(s.origin[kind], client.w);
+  await s.page.mouse.click(b.x, b.y);
+  s.origin[kind] = o;
+  delete s.scale[kind];
+  const back = await s.until(`${kind} back at its size and place`, (shot) => JSON.stringify(bbox(shot)) === JSON.stringify(normal));
+  back.save("big-restored");
+  assert.ok(shows(s, back, kind, OP2.esatte), '"Esatto" still shown in the window at its size');
   await s.close();
 });
 
-test("the program travels brotli-compressed to Chromium, gzipped from a gzip-only host, plain otherwise", async () => {
+test("'Esci' ends the program with a message in Italian and an offer to start again; nothing stored", async () => {
+  const s = await started();
+  await exitAndStartAgain(s);
+  await s.close();
+});
+
+test("the program travels brotli-compressed to the browser, gzipped from a gzip-only host, plain otherwise", async () => {
   const expected = createHash("sha256").update(readFileSync(path.join(site, "bexalo.wasm"))).digest("hex");
   const gzipServer = await serve(site, ["--gzip-only"]);
   try {
     for (const [url, coding] of [[server.url, "br"], [gzipServer.url, "gzip"]]) {
-      const context = await chromium.browser.createBrowserContext();
+      const context = await browser.browser.createBrowserContext();
       const page = await context.newPage();
       const arrived = page.waitForResponse((r) => r.url().endsWith("/bexalo.wasm"));
       await page.goto(url);
