@@ -13,7 +13,7 @@ export async function startWindow(s) {
   await s.settled("the curtains to stop");
 }
 
-export const kindOf = (direction) => (direction === "picture" ? "op1" : "op2");
+const kindOf = (direction) => (direction === "picture" ? "op1" : "op2");
 
 // Chooses direction and level on the start window and "Vai", by mouse or by touch; waits for
 // the exercise window's yellow counter buttons.
