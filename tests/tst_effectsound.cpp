@@ -29,9 +29,8 @@ private slots:
 
 void tst_EffectSound::theChimeBesideTheProgramLoadsAndIsReady()
 {
-    const QString folder = qEnvironmentVariable("BEXALO_PROGRAM_DIR");
-    QVERIFY2(!folder.isEmpty(), "BEXALO_PROGRAM_DIR names the build folder");
-    const QString path = folder + QStringLiteral("/positivo.wav");
+    QVERIFY2(!qEnvironmentVariableIsEmpty("BEXALO_PROGRAM_DIR"), "BEXALO_PROGRAM_DIR names the build folder");
+    const QString path = test::builtChime();
     QVERIFY2(QFile::exists(path), qPrintable(path));
 
     EffectSound sound;
@@ -46,25 +45,22 @@ void tst_EffectSound::aBadFilePlaysNothingAndRaisesNothing()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, exists);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("positivo.wav"));
-    if (exists) {
-        QVERIFY(test::writeFile(path, content));
-    }
+    const test::SoundFileInPlace file(content, exists);
+    QVERIFY(file.written);
 
     EffectSound sound;
     // Loading goes on in the background: right after play() nothing is known yet.
-    sound.play(path);
-    sound.play(path);
+    sound.play(file.path);
+    sound.play(file.path);
     QTRY_VERIFY_WITH_TIMEOUT(sound.hasFailed(), 10000);
     QVERIFY(!sound.isReady());
-    sound.play(path); // and asking again once it has failed is harmless
+    sound.play(file.path); // and asking again once it has failed is harmless
     QVERIFY(sound.hasFailed());
 }
 
 void tst_EffectSound::playingAgainWhilePlayingRestartsWithoutError()
 {
-    const QString path = qEnvironmentVariable("BEXALO_PROGRAM_DIR") + QStringLiteral("/positivo.wav");
+    const QString path = test::builtChime();
     EffectSound sound;
     sound.play(path);
     sound.play(path);
@@ -75,8 +71,7 @@ void tst_EffectSound::playingAgainWhilePlayingRestartsWithoutError()
 
 void tst_EffectSound::aFilePutRightOrReplacedIsHeardAtTheNextPlay_data()
 {
-    const QString chime = qEnvironmentVariable("BEXALO_PROGRAM_DIR") + QStringLiteral("/positivo.wav");
-    QFile file(chime);
+    QFile file(test::builtChime());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray good = file.readAll();
     const QByteArray broken = QByteArray("this is not a sound file at all\n").repeated(20);

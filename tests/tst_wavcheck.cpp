@@ -61,13 +61,9 @@ void tst_WavCheck::aFileIsPlayableOnlyWhenWhole()
     QFETCH(QByteArray, content);
     QFETCH(bool, exists);
     QFETCH(bool, playable);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("positivo.wav"));
-    if (exists) {
-        QVERIFY(writeFile(path, content));
-    }
-    QCOMPARE(isPlayableWavFile(path), playable);
+    const SoundFileInPlace file(content, exists);
+    QVERIFY(file.written);
+    QCOMPARE(isPlayableWavFile(file.path), playable);
     QCOMPARE(isCompletePcmWav(content, content.size()), playable);
 }
 

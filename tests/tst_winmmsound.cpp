@@ -73,15 +73,11 @@ void tst_WinmmSound::aBadFileNeverReachesTheSystem()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, exists);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("positivo.wav"));
-    if (exists) {
-        QVERIFY(writeFile(path, content));
-    }
+    const test::SoundFileInPlace file(content, exists);
+    QVERIFY(file.written);
     WinmmSound sound(recordCall);
-    sound.play(path);
-    sound.play(path);
+    sound.play(file.path);
+    sound.play(file.path);
     QVERIFY(g_calls.isEmpty());
 }
 

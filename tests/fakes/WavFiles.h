@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QList>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace bexalo::test {
@@ -46,6 +47,18 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
+
+// A sound file where a player is to find it: positivo.wav in a folder of its own, holding
+// `content`, or missing when `exists` is false; `written` says it is as asked.
+struct SoundFileInPlace {
+    SoundFileInPlace(const QByteArray &content, bool exists)
+        : path(dir.filePath(QStringLiteral("positivo.wav"))),
+          written(dir.isValid() && (!exists || writeFile(path, content)))
+    {}
+    QTemporaryDir dir;
+    const QString path;
+    const bool written;
+};
 
 // The chime as built beside the program.
 inline QString builtChime() { return qEnvironmentVariable("BEXALO_PROGRAM_DIR") + QStringLiteral("/positivo.wav"); }
