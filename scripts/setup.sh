@@ -94,6 +94,10 @@ bexalo_configure() {
     printf '%s\n' "$args" > "$dir/.bexalo-args"
 }
 
+# How ./test configures the Linux build: any compiler warning fails it, benchmarks included, so
+# CI fails on a new one. The web part's tools come from the same folder.
+bexalo_test_build_options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBEXALO_WERROR=ON -DBEXALO_BUILD_BENCH=ON)
+
 bexalo_configure_and_build() {
     local build_dir=$1
     shift

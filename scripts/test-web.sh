@@ -21,8 +21,9 @@ if [ ! -f node_modules/.bexalo-lock ] || ! cmp -s package-lock.json node_modules
     cp package-lock.json node_modules/.bexalo-lock
 fi
 # The bad sound file the tests serve is written by the Linux build's tool, from the unit
-# tests' own table.
-[ -f "$BEXALO_BUILD/build.ninja" ] || bexalo_fail "the Linux build $BEXALO_BUILD is missing (./test builds it first)"
+# tests' own table; the Linux build is configured as ./test configures it, if it is not yet.
+bexalo_install_packages "${bexalo_build_packages[@]}"
+bexalo_configure "$BEXALO_BUILD" host cmake -S "$root" -B "$BEXALO_BUILD" -G Ninja "${bexalo_test_build_options[@]}"
 cmake --build "$BEXALO_BUILD" --target write_sound_file > /dev/null
 export BEXALO_BUILD
 for browser in chromium firefox; do
