@@ -17,7 +17,7 @@ source "$BEXALO_ROOT/scripts/wine.sh"
 BEXALO_WINDOWS_BUILD=${BEXALO_WINDOWS_BUILD:-$BEXALO_ROOT/build-windows}
 bexalo_windows_packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine64 nsis wixl msitools fonts-liberation2 xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
+    wine64 nsis wixl msitools fonts-liberation2 xvfb xauth openbox xdotool wmctrl imagemagick x11-utils jq
 )
 
 # The Qt for Windows. The toolchain file is copied into the cache first, so that the options do

@@ -28,7 +28,7 @@ installed_start_and_quit() {
     start=$(e2e_wait_window "ORVENTA")
     e2e_wait_curtains_open "$start"
     e2e_shot_window "$1" "$start"
-    e2e_click "$start" 627 410   # "Esci"
+    e2e_click_on "$start" FrmInizio "Option3(2)"   # "Esci"
     e2e_wait_exit || e2e_fail "the installed program did not end with status 0"
     bexalo_wineserver -w
 }
