@@ -34,9 +34,9 @@ QJsonValue colour(Colour c)
     return c == kDefaultColour ? QJsonValue() : QJsonValue(QString::asprintf("#%06X", unsigned(c)));
 }
 
-const ControlSpec *find(const FormSpec &form, const char *name)
+const ControlDesign *find(const FormDesign &form, const char *name)
 {
-    for (const ControlSpec &c : form.controls) {
+    for (const ControlDesign &c : form.controls) {
         if (qstrcmp(c.name, name) == 0 && c.index < 0) {
             return &c;
         }
@@ -44,11 +44,11 @@ const ControlSpec *find(const FormSpec &form, const char *name)
     return nullptr;
 }
 
-QJsonObject control(const FormSpec &form, const ControlSpec &c)
+QJsonObject control(const FormDesign &form, const ControlDesign &c)
 {
     int x = c.left, y = c.top;
     for (const char *container = c.container; *container != '\0';) {
-        const ControlSpec *outer = find(form, container);
+        const ControlDesign *outer = find(form, container);
         if (outer == nullptr) {
             qFatal("write_form_designs: %s names no container %s in %s", c.name, container, form.name);
         }
@@ -69,10 +69,10 @@ QJsonObject control(const FormSpec &form, const ControlSpec &c)
             {"visible", c.visible}};
 }
 
-QJsonObject form(const FormSpec &f)
+QJsonObject form(const FormDesign &f)
 {
     QJsonObject controls;
-    for (const ControlSpec &c : f.controls) {
+    for (const ControlDesign &c : f.controls) {
         const QString name =
             c.index < 0 ? QString::fromLatin1(c.name) : QStringLiteral("%1(%2)").arg(c.name).arg(c.index);
         controls.insert(name, control(f, c));
@@ -93,7 +93,7 @@ int main(int argc, char **argv)
         return 2;
     }
     QJsonObject designs;
-    for (const FormSpec *f : {&frmInizioSpec(), &frmOperativo1Spec(), &frmOperativo2Spec()}) {
+    for (const FormDesign *f : {&frmInizioDesign(), &frmOperativo1Design(), &frmOperativo2Design()}) {
         designs.insert(QString::fromLatin1(f->name), form(*f));
     }
     const QByteArray json = QJsonDocument(designs).toJson();

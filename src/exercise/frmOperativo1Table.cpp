@@ -22,16 +22,16 @@ constexpr Colour kAnswer = 0xC04000;
 constexpr Colour kHundredBead = 0x0000C0;
 constexpr Colour kTenBead = 0xFF0000;
 constexpr Colour kUnitBead = 0x80FFFF;
-constexpr FontSpec kBand{"Times New Roman", 20.25f, true};
-constexpr FontSpec kHeadingFont{"Arial", 8.25f, true};
-constexpr FontSpec kValueFont{"Arial", 14.25f, true};
-constexpr FontSpec kCounterFont{"MS Sans Serif", 18.0f, true};
-constexpr FontSpec kBigButtonFont{"Arial", 14.25f, true};
-constexpr FontSpec kDigitFont{"Arial", 36.0f, true};
+constexpr FontDesign kBand{"Times New Roman", 20.25f, true};
+constexpr FontDesign kHeadingFont{"Arial", 8.25f, true};
+constexpr FontDesign kValueFont{"Arial", 14.25f, true};
+constexpr FontDesign kCounterFont{"MS Sans Serif", 18.0f, true};
+constexpr FontDesign kBigButtonFont{"Arial", 14.25f, true};
+constexpr FontDesign kDigitFont{"Arial", 36.0f, true};
 
 // The table keeps one control a row, as the window was designed.
 // clang-format off
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     // Tens column.
     {.name = "Frame5", .kind = K::Frame, .left = 6495, .top = 975, .width = 1950, .height = 6000,
      .backColor = kPanel, .tabIndex = 7, .border = Border::None,
@@ -226,9 +226,9 @@ const ControlSpec kControls[] = {
 
 } // namespace
 
-const FormSpec &frmOperativo1Spec()
+const FormDesign &frmOperativo1Design()
 {
-    static const FormSpec design{
+    static const FormDesign design{
         .name = "frmOperativo1",
         .caption = "DALLA RAPPRESENTAZIONE ALL'ABACO 1",
         .clientWidth = 11880,
