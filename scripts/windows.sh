@@ -60,7 +60,10 @@ bexalo_windows_msi() {
     icon=$(realpath "$3")
     out=$(realpath -m "$4")
     work=$(mktemp -d)
+    # A subshell of its own for the working folder and its removal; set -e holds in it, as it
+    # stands on no condition, so any step that fails fails the MSI.
     (
+        trap 'rm -rf "$work"' EXIT
         cd "$work"
         ln -s "$stage" stage
         cp "$icon" bexalo.ico
@@ -68,9 +71,8 @@ bexalo_windows_msi() {
             wixl-heat -p stage/ --directory-ref INSTALLDIR --component-group Files --var var.Stage --win64 >files.wxs
         wixl -a x64 -D Version="$version" -D Stage=stage -D Icon=bexalo.ico -D Win64=yes \
             -o bexalo.msi "$BEXALO_ROOT/packaging/windows/bexalo.wxs" files.wxs
-    ) || { rm -rf "$work"; bexalo_fail "wixl could not make the MSI"; }
-    mv "$work/bexalo.msi" "$out"
-    rm -rf "$work"
+        mv bexalo.msi "$out"
+    )
 }
 
 # The NSIS lines that install and remove the staged folder's files, from the folder itself:
