@@ -42,8 +42,7 @@ bexalo_windows_configure() {
     bexalo_configure "$BEXALO_WINDOWS_BUILD" "$BEXALO_CROSS_QT" cmake -S "$BEXALO_ROOT" -B "$BEXALO_WINDOWS_BUILD" \
         -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$BEXALO_CROSS_QT/lib/cmake/Qt6/qt.toolchain.cmake" \
-        -DCMAKE_CROSSCOMPILING_EMULATOR="env;WINEPREFIX=$(bexalo_wine_unit_prefix "$BEXALO_WINDOWS_BUILD");$BEXALO_ROOT/scripts/wine-run.sh" \
-        -DBEXALO_E2E_WINEPREFIX="$(bexalo_wine_e2e_prefix "$BEXALO_WINDOWS_BUILD")"
+        -DCMAKE_CROSSCOMPILING_EMULATOR="env;WINEPREFIX=$(bexalo_wine_unit_prefix "$BEXALO_WINDOWS_BUILD");$BEXALO_ROOT/scripts/wine-run.sh"
 }
 
 # Text files as Windows' Notepad reads them best: CRLF line ends and a UTF-8 byte-order mark.
