@@ -19,10 +19,7 @@ set(BEXALO_MAINTAINER "The bexalo developers <bexalo@users.noreply.invalid>" CAC
 # on its own, so the installed icons and the program's icon cannot drift apart.
 add_executable(make_icons ${CMAKE_SOURCE_DIR}/tools/make_icons.cpp)
 target_link_libraries(make_icons PRIVATE bexalo_core)
-get_target_property(BEXALO_QT_TYPE Qt6::Core TYPE)
-if(BEXALO_QT_TYPE STREQUAL "STATIC_LIBRARY")
-    qt_import_plugins(make_icons INCLUDE Qt6::QOffscreenIntegrationPlugin)
-endif()
+bexalo_draws_offscreen(make_icons)
 # A cross-built tool runs through the emulator (Wine for Windows).
 set(BEXALO_MAKE_ICONS ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${CMAKE_CROSSCOMPILING_EMULATOR}
     $<TARGET_FILE:make_icons>)
