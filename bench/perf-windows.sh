@@ -40,7 +40,7 @@ bexalo_wineserver -p
 # startup PROGRAM TITLE: milliseconds from the start to its window mapped; a window that does
 # not appear within 30 seconds stops the benchmark.
 startup() {
-    local t0 t1= pid
+    local t0 t1='' pid
     t0=$(date +%s%N)
     "$(bexalo_wine_binary)" "$1" >/dev/null 2>&1 &
     pid=$!

@@ -55,10 +55,9 @@ probe() {
 
 # runs COUNT MODE: the two programs in turn, COUNT times each; fills $WORK/{bexalo,baseline}.MODE
 runs() {
-    local i
     : >"$WORK/bexalo.$2"
     : >"$WORK/baseline.$2"
-    for i in $(seq 1 "$1"); do
+    for _ in $(seq 1 "$1"); do
         probe "$BUILD/bexalo" "$2" >>"$WORK/bexalo.$2"
         probe "$BUILD/bexalo_baseline" "$2" >>"$WORK/baseline.$2"
     done

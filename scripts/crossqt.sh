@@ -154,6 +154,7 @@ bexalo_cross_qt() {
     version=$(bexalo_qt_debian_version)
     key=$(bexalo_cross_qt_key "$version" "$@")
     prefix=$BEXALO_CACHE/qt-$name-${version%%+*}-$key
+    # shellcheck disable=SC2034 # for the scripts that source this one
     BEXALO_CROSS_QT=$prefix
     if [ ! -f "$prefix/.complete" ]; then
         bexalo_qt_source

@@ -89,6 +89,7 @@ bexalo_windows_nsis_files() {
                 echo "    File \"\${STAGE}\\${path//\//\\}\""
             done
         done
+        # shellcheck disable=SC2016 # an NSIS variable, written as it is
         echo '    SetOutPath "$INSTDIR"'
         echo '!macroend'
         echo '!macro BexaloUninstallFiles'
@@ -129,5 +130,5 @@ bexalo_windows_package() {
         "$BEXALO_ROOT/packaging/windows/bexalo.nsi"
     bexalo_windows_msi "$stage" "$version" "$build/icons/bexalo.ico" "$build/bexalo-$version-x64.msi"
     echo "Windows release in $build:"
-    ls -l "$build/$name.zip" "$build/bexalo-$version-setup-x64.exe" "$build/bexalo-$version-x64.msi" | awk '{ print "  " $NF " (" $5 " bytes)" }'
+    stat -c '  %n (%s bytes)' "$build/$name.zip" "$build/bexalo-$version-setup-x64.exe" "$build/bexalo-$version-x64.msi"
 }

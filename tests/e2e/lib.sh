@@ -136,10 +136,10 @@ e2e_wait_colour() {
 
 e2e_shot_colour_is() {
     e2e_shot_window "$1" "$2" || return 1
-    if [ "$3" = yes ]; then
-        e2e_has_colour "$1" "$4" "$5" "$6" "$7" "$8"
+    if e2e_has_colour "$1" "$4" "$5" "$6" "$7" "$8"; then
+        [ "$3" = yes ]
     else
-        ! e2e_has_colour "$1" "$4" "$5" "$6" "$7" "$8"
+        [ "$3" = no ]
     fi
 }
 

@@ -22,6 +22,7 @@ installed_start_and_quit() {
     local runner=$E2E_ARTIFACTS/installed-bexalo start
     printf '#!/bin/sh\nexec "%s" "C:\\\\Program Files\\\\Bexalo\\\\bexalo.exe"\n' "$(bexalo_wine_binary)" >"$runner"
     chmod +x "$runner"
+    # shellcheck disable=SC2034 # what lib.sh's e2e_start_app starts
     E2E_PROGRAM=$runner
     e2e_start_x
     e2e_start_app
