@@ -6,26 +6,15 @@
 #include "exercise/frmOperativo1Table.h"
 
 #include "assets/Pictures.h"
+#include "exercise/ExerciseDesign.h"
 
 namespace bexalo {
 namespace {
 
 using K = ControlKind;
+using namespace exerciseDesign;
 
-constexpr Colour kPanel = 0xFFC0FF;
-constexpr Colour kYellow = 0xFFFF00;
-constexpr Colour kBigButton = 0xFFC080;
-constexpr Colour kHelpButton = 0xFFE0C0;
-constexpr Colour kHeading = 0xC00000;
-constexpr Colour kValue = 0x0000FF;
 constexpr Colour kAnswer = 0xC04000;
-constexpr Colour kHundredBead = 0x0000C0;
-constexpr Colour kTenBead = 0xFF0000;
-constexpr Colour kUnitBead = 0x80FFFF;
-constexpr FontDesign kBand{"Times New Roman", 20.25f, true};
-constexpr FontDesign kHeadingFont{"Arial", 8.25f, true};
-constexpr FontDesign kValueFont{"Arial", 14.25f, true};
-constexpr FontDesign kCounterFont{"MS Sans Serif", 18.0f, true};
 constexpr FontDesign kBigButtonFont{"Arial", 14.25f, true};
 constexpr FontDesign kDigitFont{"Arial", 36.0f, true};
 
