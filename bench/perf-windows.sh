@@ -37,9 +37,10 @@ bexalo_start_xvfb
 unset QT_QPA_PLATFORM
 bexalo_wineserver -p
 
-# startup PROGRAM TITLE: milliseconds from the start to its window mapped.
+# startup PROGRAM TITLE: milliseconds from the start to its window mapped; a window that does
+# not appear within 30 seconds stops the benchmark.
 startup() {
-    local t0 t1 pid
+    local t0 t1='' pid
     t0=$(date +%s%N)
     "$(bexalo_wine_binary)" "$1" >/dev/null 2>&1 &
     pid=$!
@@ -57,7 +58,8 @@ startup() {
         xdotool search --name "^$2\$" >/dev/null 2>&1 || break
         sleep 0.01
     done
-    echo $(( (${t1:-0} - t0) / 1000000 ))
+    [ -n "$t1" ] || bexalo_fail "$(basename "$1") showed no window \"$2\" within 30 s: no figure is made without it"
+    echo $(( (t1 - t0) / 1000000 ))
 }
 
 echo "Measuring under $(bexalo_wine --version 2>/dev/null) on $(nproc) cores, display $DISPLAY ..." >&2

@@ -39,22 +39,25 @@ bexalo_start_xvfb
 export XDG_RUNTIME_DIR=$WORK
 unset QT_QPA_PLATFORM
 
-# probe PROGRAM MODE: one run, prints the probe's value.
+# probe PROGRAM MODE: one run, prints the probe's value; a run that gives none stops the
+# benchmark, as a figure without it would be no figure.
 probe() {
-    local out=$WORK/probe.out
+    local out=$WORK/probe.out value
     rm -f "$out"
     BEXALO_PROBE_MODE=$2 BEXALO_PROBE_OUT=$out BEXALO_PROBE_T0=$(date +%s%N) \
         LD_PRELOAD=$BUILD/libbexalo_probe.so timeout 60 "$1" >/dev/null 2>&1 || true
-    cut -d= -f2 "$out" 2>/dev/null || echo nan
+    value=$(cut -d= -f2 "$out" 2>/dev/null || true)
+    [[ $value =~ ^[0-9]+(\.[0-9]+)?$ ]] ||
+        bexalo_fail "$(basename "$1") gave no $2 figure (probe: \"$value\"): no figure is made without it"
+    echo "$value"
 }
 
 
 # runs COUNT MODE: the two programs in turn, COUNT times each; fills $WORK/{bexalo,baseline}.MODE
 runs() {
-    local i
     : >"$WORK/bexalo.$2"
     : >"$WORK/baseline.$2"
-    for i in $(seq 1 "$1"); do
+    for _ in $(seq 1 "$1"); do
         probe "$BUILD/bexalo" "$2" >>"$WORK/bexalo.$2"
         probe "$BUILD/bexalo_baseline" "$2" >>"$WORK/baseline.$2"
     done

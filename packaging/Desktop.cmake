@@ -1,46 +1,19 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) The bexalo developers
-# The Unix desktops: on Linux and the other Unix systems the program's folder, its link in bin,
-# the desktop entry, metainfo, icons and documents, and the .deb; on macOS a bundle, which
-# carries what that system needs and stays small (not built or tested here).
+# The Unix desktops: the program's folder, its link in bin, the desktop entry, metainfo, icons
+# and documents, and the .deb that CPack makes of them.
 include(${CMAKE_CURRENT_LIST_DIR}/Packaging.cmake)
 
-if(BEXALO_BUILD_TESTS AND BEXALO_SOUND_MODULE)
+# Who answers for the package: the Maintainer of the .deb, the contact of its copyright file
+# and the signature of its changelog. A distributor sets their own.
+set(BEXALO_MAINTAINER "The bexalo developers <bexalo@users.noreply.invalid>" CACHE STRING
+    "Name and e-mail address of the package's maintainer")
+
+if(BEXALO_BUILD_TESTS)
     # The package test asks the program's sound code whether the installed sound loads.
     add_executable(sound_ready ${CMAKE_SOURCE_DIR}/tests/e2e/sound_ready.cpp)
     target_link_libraries(sound_ready PRIVATE bexalo_player)
     set_target_properties(sound_ready PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-endif()
-
-if(APPLE)
-    # The bundle carries the icon in Resources and the sound in MacOS, beside the executable.
-    set(BEXALO_ICONSET ${BEXALO_ICON_DIR}/bexalo.iconset)
-    set(BEXALO_ICNS ${BEXALO_ICON_DIR}/bexalo.icns)
-    add_custom_command(OUTPUT ${BEXALO_ICNS}
-        COMMAND ${BEXALO_MAKE_ICONS} iconset ${BEXALO_ICONSET}
-        COMMAND iconutil -c icns -o ${BEXALO_ICNS} ${BEXALO_ICONSET}
-        DEPENDS make_icons VERBATIM)
-    target_sources(bexalo PRIVATE ${BEXALO_ICNS} ${BEXALO_SOUND})
-    set_source_files_properties(${BEXALO_ICNS} PROPERTIES MACOSX_PACKAGE_LOCATION Resources)
-    set_source_files_properties(${BEXALO_SOUND} PROPERTIES MACOSX_PACKAGE_LOCATION MacOS)
-    set_target_properties(bexalo PROPERTIES
-        MACOSX_BUNDLE_BUNDLE_NAME Bexalo
-        MACOSX_BUNDLE_GUI_IDENTIFIER ${BEXALO_APP_ID}
-        MACOSX_BUNDLE_ICON_FILE bexalo.icns
-        MACOSX_BUNDLE_SHORT_VERSION_STRING ${PROJECT_VERSION})
-
-    install(TARGETS bexalo BUNDLE DESTINATION .)
-    install(TARGETS bexalo_sound LIBRARY DESTINATION bexalo.app/Contents/MacOS)
-    set(CPACK_GENERATOR DragNDrop)
-    # The Qt libraries travel with the program; Qt's deploy tools gather them
-    # (FILENAME_VARIABLE is the spelling Qt 6.4 knows).
-    if(COMMAND qt_generate_deploy_app_script)
-        qt_generate_deploy_app_script(TARGET bexalo FILENAME_VARIABLE BEXALO_DEPLOY_SCRIPT
-            NO_UNSUPPORTED_PLATFORM_ERROR)
-        install(SCRIPT ${BEXALO_DEPLOY_SCRIPT})
-    endif()
-    include(CPack)
-    return()
 endif()
 
 set(BEXALO_HICOLOR_PNGS)
@@ -89,6 +62,22 @@ set(BEXALO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/bexalo)
 install(FILES ${BEXALO_DOC_BUILD}/copyright ${BEXALO_DOC_BUILD}/changelog.gz DESTINATION ${BEXALO_DOC_DIR})
 # The program is Italian only, and so is its manual page, in the default place.
 install(FILES ${BEXALO_DOC_BUILD}/bexalo.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+# The .deb, as CPack makes it.
+set(CPACK_PACKAGE_NAME bexalo)
+set(CPACK_PACKAGE_VENDOR bexalo)
+set(CPACK_PACKAGE_CONTACT "${BEXALO_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BEXALO_MAINTAINER}")
+# Free software under the GNU GPL, version 3 or later; installers that show a licence show it.
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "place value with the school abacus, for primary-school pupils")
+# Lines of the long description stay under 80 characters, as Debian's tools show them.
+set(CPACK_PACKAGE_DESCRIPTION
+    "An exercise program in Italian: the pupil builds a number shown as pictures
+on the abacus, or a number shown on the abacus as pictures of units, tens and
+hundreds, has it checked, and gets help after a wrong answer.
+Free software under the GNU GPL, version 3 or later.")
+set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

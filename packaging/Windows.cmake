@@ -1,13 +1,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) The bexalo developers
 # The Windows program and what is installed beside it: the folder that scripts/windows.sh makes
-# the zip and the installers from (CPack is not used here).
+# the zip, the installer and the MSI from.
 include(${CMAKE_CURRENT_LIST_DIR}/Packaging.cmake)
 
 # bexalo.exe carries its icon and its version information, Qt is linked into it statically,
 # and the sound, the Italian read-me and the licences lie beside it: that folder is the zip,
-# and what the installer puts under Program Files (packaging/windows/bexalo.nsi, both made
-# by ./package-windows, which adds the licence notices).
+# and what the installer (packaging/windows/bexalo.nsi) and the MSI (packaging/windows/bexalo.wxs)
+# put under Program Files, all three made by ./package-windows, which adds the licence notices.
 set(BEXALO_ICO ${BEXALO_ICON_DIR}/bexalo.ico)
 add_custom_command(OUTPUT ${BEXALO_ICO}
     COMMAND ${BEXALO_MAKE_ICONS} ico ${BEXALO_ICO}

@@ -3,8 +3,8 @@
 # Copyright (C) The bexalo developers
 #
 # The house rules a compiler does not check: every C++ file is in the house format (.clang-format),
-# and every source, script and build file opens with its licence line. Run by ./test; prints what
-# is wrong and fails.
+# every shell script passes shellcheck, and every source, script and build file opens with its
+# licence line. Run by ./test; prints what is wrong and fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,10 +18,19 @@ if [ ${#cxx[@]} -gt 0 ] && ! clang-format --dry-run --Werror "${cxx[@]}" 2>"$rep
     status=1
 fi
 
+# Every shell script passes Debian's shellcheck, with the tree's settings (.shellcheckrc): any
+# finding, of any level, fails.
+mapfile -t scripts < <(git ls-files '*.sh' 'run' 'test' 'package-*' '.ci/run')
+if ! shellcheck "${scripts[@]}" >"$report" 2>&1; then
+    cat "$report"
+    echo "shellcheck finds the above; fix the scripts (or, where a finding is wrong, say why beside a directive)"
+    status=1
+fi
+
 # Files that cannot hold a comment (JSON, WAV, the licence text itself) are left out.
 mapfile -t licensed < <(git ls-files '*.cpp' '*.h' '*.sh' '*.py' '*.js' '*.mjs' '*.cmake' '*.nsi' '*.html' \
     '*.in' 'CMakeLists.txt' '*/CMakeLists.txt' 'run' 'test' 'package-*' '.ci/run' '*.desktop' '*.xml' '*.6' \
-    '.clang-format' '.gitignore')
+    '.clang-format' '.gitignore' '.shellcheckrc')
 for f in "${licensed[@]}"; do
     if ! head -n 5 "$f" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later\|SPDX-License-Identifier: CC0-1.0'; then
         echo "no licence line: $f"

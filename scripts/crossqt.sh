@@ -23,16 +23,14 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 BEXALO_CACHE=${BEXALO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/bexalo}
 
-# What the program does not use stays out of every cross Qt. Debian's source drops the tablet
-# header wintab.h, so tablet events are off too.
+# What the program does not use stays out of every cross Qt (and tablet events, in CMake's
+# options that bexalo_cross_qt sets: Debian's source drops the tablet header wintab.h).
 bexalo_cross_qt_common_options=(
     -static -release -nomake examples -nomake tests
     -no-dbus -no-icu -no-feature-sql -no-feature-network -no-feature-printsupport
     -no-feature-xml -no-feature-concurrent
     -qt-host-path /usr
 )
-# (and QT_HOST_PATH_CMAKE_DIR, added by bexalo_cross_qt)
-bexalo_cross_qt_common_cmake=(-DFEATURE_tabletevent=OFF)
 bexalo_cross_qt_toolchain_id=${bexalo_cross_qt_toolchain_id:-}
 bexalo_cross_qt_patches=()
 
@@ -156,6 +154,7 @@ bexalo_cross_qt() {
     version=$(bexalo_qt_debian_version)
     key=$(bexalo_cross_qt_key "$version" "$@")
     prefix=$BEXALO_CACHE/qt-$name-${version%%+*}-$key
+    # shellcheck disable=SC2034 # for the scripts that source this one
     BEXALO_CROSS_QT=$prefix
     if [ ! -f "$prefix/.complete" ]; then
         bexalo_qt_source

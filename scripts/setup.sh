@@ -10,15 +10,17 @@ set -euo pipefail
 BEXALO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BEXALO_BUILD=${BEXALO_BUILD:-$BEXALO_ROOT/build}
 
+# shellcheck disable=SC2034 # these sets are for the scripts that source this one
 bexalo_build_packages=(
     build-essential cmake ninja-build pkg-config dpkg-dev patch
     qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation2
 )
+# shellcheck disable=SC2034
 bexalo_desktop_packages=(
     qt6-qpa-plugins libqt6multimedia6 gstreamer1.0-plugins-base
     xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
     dbus-x11 dbus-daemon dbus-bin at-spi2-core
-    desktop-file-utils appstream lintian clang-format
+    desktop-file-utils appstream lintian clang-format shellcheck jq
 )
 
 # Says what failed and fails; `... || bexalo_fail "why"` where set -e does not reach.
@@ -51,11 +53,11 @@ bexalo_build_version() {
 # Starts Xvfb on a free display, 1280x1024 unless SCREEN says otherwise, and exports DISPLAY;
 # BEXALO_XVFB_PID is the server, for the caller to end.
 bexalo_start_xvfb() {
-    local fdfile i
+    local fdfile
     fdfile=$(mktemp)
     Xvfb -displayfd 3 -screen 0 "${1:-1280x1024x24}" -nolisten tcp 3>"$fdfile" 2>/dev/null &
     BEXALO_XVFB_PID=$!
-    for i in $(seq 1 300); do
+    for _ in $(seq 1 300); do
         [ -s "$fdfile" ] && break
         sleep 0.1
     done
@@ -65,7 +67,8 @@ bexalo_start_xvfb() {
         bexalo_fail "Xvfb did not start"
         return 1
     fi
-    export DISPLAY=":$(head -n1 "$fdfile")"
+    DISPLAY=":$(head -n1 "$fdfile")"
+    export DISPLAY
     rm -f "$fdfile"
 }
 
@@ -96,6 +99,7 @@ bexalo_configure() {
 
 # How ./test configures the Linux build: any compiler warning fails it, benchmarks included, so
 # CI fails on a new one. The web part's tools come from the same folder.
+# shellcheck disable=SC2034
 bexalo_test_build_options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBEXALO_WERROR=ON -DBEXALO_BUILD_BENCH=ON)
 
 bexalo_configure_and_build() {

@@ -24,7 +24,7 @@ fi
 # tests' own table; the Linux build is configured as ./test configures it, if it is not yet.
 bexalo_install_packages "${bexalo_build_packages[@]}"
 bexalo_configure "$BEXALO_BUILD" host cmake -S "$root" -B "$BEXALO_BUILD" -G Ninja "${bexalo_test_build_options[@]}"
-cmake --build "$BEXALO_BUILD" --target write_sound_file > /dev/null
+cmake --build "$BEXALO_BUILD" --target write_sound_file write_form_designs > /dev/null
 export BEXALO_BUILD
 for browser in chromium firefox; do
     started=$(date +%s)

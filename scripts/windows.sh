@@ -17,7 +17,7 @@ source "$BEXALO_ROOT/scripts/wine.sh"
 BEXALO_WINDOWS_BUILD=${BEXALO_WINDOWS_BUILD:-$BEXALO_ROOT/build-windows}
 bexalo_windows_packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine64 nsis wixl msitools fonts-liberation2 xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
+    wine64 nsis wixl msitools fonts-liberation2 xvfb xauth openbox xdotool wmctrl imagemagick x11-utils jq
 )
 
 # The Qt for Windows. The toolchain file is copied into the cache first, so that the options do
@@ -42,8 +42,7 @@ bexalo_windows_configure() {
     bexalo_configure "$BEXALO_WINDOWS_BUILD" "$BEXALO_CROSS_QT" cmake -S "$BEXALO_ROOT" -B "$BEXALO_WINDOWS_BUILD" \
         -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$BEXALO_CROSS_QT/lib/cmake/Qt6/qt.toolchain.cmake" \
-        -DCMAKE_CROSSCOMPILING_EMULATOR="env;WINEPREFIX=$(bexalo_wine_unit_prefix "$BEXALO_WINDOWS_BUILD");$BEXALO_ROOT/scripts/wine-run.sh" \
-        -DBEXALO_E2E_WINEPREFIX="$(bexalo_wine_e2e_prefix "$BEXALO_WINDOWS_BUILD")"
+        -DCMAKE_CROSSCOMPILING_EMULATOR="env;WINEPREFIX=$(bexalo_wine_unit_prefix "$BEXALO_WINDOWS_BUILD");$BEXALO_ROOT/scripts/wine-run.sh"
 }
 
 # Text files as Windows' Notepad reads them best: CRLF line ends and a UTF-8 byte-order mark.
@@ -60,7 +59,10 @@ bexalo_windows_msi() {
     icon=$(realpath "$3")
     out=$(realpath -m "$4")
     work=$(mktemp -d)
+    # A subshell of its own for the working folder and its removal; set -e holds in it, as it
+    # stands on no condition, so any step that fails fails the MSI.
     (
+        trap 'rm -rf "$work"' EXIT
         cd "$work"
         ln -s "$stage" stage
         cp "$icon" bexalo.ico
@@ -68,9 +70,8 @@ bexalo_windows_msi() {
             wixl-heat -p stage/ --directory-ref INSTALLDIR --component-group Files --var var.Stage --win64 >files.wxs
         wixl -a x64 -D Version="$version" -D Stage=stage -D Icon=bexalo.ico -D Win64=yes \
             -o bexalo.msi "$BEXALO_ROOT/packaging/windows/bexalo.wxs" files.wxs
-    ) || { rm -rf "$work"; bexalo_fail "wixl could not make the MSI"; }
-    mv "$work/bexalo.msi" "$out"
-    rm -rf "$work"
+        mv bexalo.msi "$out"
+    )
 }
 
 # The NSIS lines that install and remove the staged folder's files, from the folder itself:
@@ -88,6 +89,7 @@ bexalo_windows_nsis_files() {
                 echo "    File \"\${STAGE}\\${path//\//\\}\""
             done
         done
+        # shellcheck disable=SC2016 # an NSIS variable, written as it is
         echo '    SetOutPath "$INSTDIR"'
         echo '!macroend'
         echo '!macro BexaloUninstallFiles'
@@ -128,5 +130,5 @@ bexalo_windows_package() {
         "$BEXALO_ROOT/packaging/windows/bexalo.nsi"
     bexalo_windows_msi "$stage" "$version" "$build/icons/bexalo.ico" "$build/bexalo-$version-x64.msi"
     echo "Windows release in $build:"
-    ls -l "$build/$name.zip" "$build/bexalo-$version-setup-x64.exe" "$build/bexalo-$version-x64.msi" | awk '{ print "  " $NF " (" $5 " bytes)" }'
+    stat -c '  %n (%s bytes)' "$build/$name.zip" "$build/bexalo-$version-setup-x64.exe" "$build/bexalo-$version-x64.msi"
 }

@@ -56,9 +56,8 @@ bexalo_wine_prefix() {
         flock 9
         [ -f "$prefix/.bexalo-ready" ] && exit 0
         rm -rf "$prefix"
-        export WINEPREFIX=$prefix
         local log=$prefix.wineboot.log
-        if ! bexalo_wine wineboot --init >"$log" 2>&1; then
+        if ! WINEPREFIX=$prefix bexalo_wine wineboot --init >"$log" 2>&1; then
             echo "wineboot failed to make the Wine prefix $prefix:" >&2
             cat "$log" >&2
             exit 1
@@ -68,9 +67,9 @@ bexalo_wine_prefix() {
         printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
             '"Arial"="Liberation Sans"' '"Times New Roman"="Liberation Serif"' \
             '"MS Sans Serif"="Liberation Sans"' '' >"$reg"
-        bexalo_wine regedit /S 'Z:'"${reg//\//\\}" >/dev/null 2>&1
+        WINEPREFIX=$prefix bexalo_wine regedit /S 'Z:'"${reg//\//\\}" >/dev/null 2>&1
         rm -f "$reg"
-        bexalo_wineserver -w
+        WINEPREFIX=$prefix bexalo_wineserver -w
         touch "$prefix/.bexalo-ready"
     ) 9>"$prefix.lock"
 }

@@ -27,14 +27,14 @@ namespace bexalo::test {
 // Enough of the log to read how the failure came about; the seed replays the rest.
 inline constexpr std::size_t kKeptEvents = 5000;
 
-struct KeySpec {
+struct MonkeyKey {
     const char *name;
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
     const char *text;
 };
 
-inline const KeySpec kKeys[] = {
+inline const MonkeyKey kKeys[] = {
     {"1", Qt::Key_1, Qt::NoModifier, "1"},
     {"2", Qt::Key_2, Qt::NoModifier, "2"},
     {"3", Qt::Key_3, Qt::NoModifier, "3"},
@@ -314,7 +314,7 @@ protected:
              form, [&] { QTest::mouseRelease(hit, button, Qt::NoModifier, local); });
     }
 
-    void sendKey(const KeySpec &k, bool down, bool autoRepeat)
+    void sendKey(const MonkeyKey &k, bool down, bool autoRepeat)
     {
         QWindow *target = QGuiApplication::focusWindow();
         Form *form = formOf(target);

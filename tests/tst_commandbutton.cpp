@@ -6,7 +6,7 @@
 // "No" and "No" itself does once the help offer goes away.
 #include "ExerciseRig.h"
 
-#include "controls/ControlSpec.h"
+#include "controls/ControlDesign.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -21,7 +21,7 @@ namespace {
 struct FocusedButton {
     QWidget window;
     CommandButton button{
-        ControlSpec{.name = "CmdProva", .kind = ControlKind::CommandButton, .width = 1200, .height = 495}, &window};
+        ControlDesign{.name = "CmdProva", .kind = ControlKind::CommandButton, .width = 1200, .height = 495}, &window};
     FocusedButton()
     {
         button.setGeometry(10, 10, 80, 33);

@@ -17,16 +17,16 @@ using namespace bexalo;
 
 namespace {
 
-const FormSpec &specFor(const QString &window)
+const FormDesign &designFor(const QString &window)
 {
     if (window == QLatin1String("FrmInizio"))
-        return frmInizioSpec();
+        return frmInizioDesign();
     if (window == QLatin1String("frmOperativo1"))
-        return frmOperativo1Spec();
-    return frmOperativo2Spec();
+        return frmOperativo1Design();
+    return frmOperativo2Design();
 }
 
-QString objectNameOf(const ControlSpec &design)
+QString objectNameOf(const ControlDesign &design)
 {
     const QString name = QString::fromUtf8(design.name);
     return design.index < 0 ? name : name + QLatin1Char('_') + QString::number(design.index);
@@ -94,7 +94,7 @@ void tst_FormLayouts::initTestCase()
         return;
     const QStringList parts = lookup.split(QLatin1Char(','));
     QCOMPARE(parts.size(), 3);
-    Form form(frmOperativo1Spec());
+    Form form(frmOperativo1Design());
     const QByteArray name = parts[1].toUtf8();
     const int index = parts[2].toInt();
     if (parts[0] == QLatin1String("CommandButton"))
@@ -115,12 +115,12 @@ void tst_FormLayouts::everyControlOfTheTableIsBuiltInCreationOrder_data()
 void tst_FormLayouts::everyControlOfTheTableIsBuiltInCreationOrder()
 {
     QFETCH(QString, window);
-    const FormSpec &design = specFor(window);
+    const FormDesign &design = designFor(window);
     Form form(design);
     const std::vector<Control *> &built = form.controls();
     QCOMPARE(built.size(), design.controls.size());
     for (std::size_t i = 0; i < built.size(); ++i) {
-        const ControlSpec &row = design.controls[i];
+        const ControlDesign &row = design.controls[i];
         const Control *c = built[i];
         const QByteArray where = objectNameOf(row).toUtf8();
         QCOMPARE(c->name(), QString::fromUtf8(row.name));
@@ -203,7 +203,7 @@ void tst_FormLayouts::overlappingControlsStackAsDesigned()
     QFETCH(QString, window);
     QFETCH(QString, upper);
     QFETCH(QString, lower);
-    Form form(specFor(window));
+    Form form(designFor(window));
     const Control *up = controlByObjectName(form, upper);
     const Control *down = controlByObjectName(form, lower);
     QVERIFY(up && down);
@@ -218,7 +218,7 @@ void tst_FormLayouts::overlappingControlsStackAsDesigned()
 
 void tst_FormLayouts::esciStaysUsableWhenTheActionFrameIsDisabled()
 {
-    Form form(frmInizioSpec());
+    Form form(frmInizioDesign());
     const Control *frame3 = form.control(QStringLiteral("Frame3"));
     const Control *esci = form.control(QStringLiteral("Option3"), 2);
     const Control *vai = form.control(QStringLiteral("Option3"), 0);
@@ -290,7 +290,7 @@ void tst_FormLayouts::designValuesThatDifferBetweenTheTwins()
     QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(QRect, geometry);
-    Form form(specFor(window));
+    Form form(designFor(window));
     const Control *c = controlByObjectName(form, control);
     QVERIFY(c);
     QVERIFY2(std::abs(c->left() - geometry.x()) < 15, qPrintable(QString::number(c->left())));
@@ -367,7 +367,7 @@ void tst_FormLayouts::captionsKeepTheirExactSpaces()
     QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(QString, caption);
-    Form form(specFor(window));
+    Form form(designFor(window));
     const Control *c = controlByObjectName(form, control);
     QVERIFY(c);
     QCOMPARE(c->caption(), caption);
@@ -402,7 +402,7 @@ void tst_FormLayouts::focusStartsAtTheLowestTabIndexAndTabVisitsEveryButtonInOrd
     QFETCH(QString, window);
     QFETCH(QString, helpFrame);
     QFETCH(QStringList, order);
-    Form form(specFor(window));
+    Form form(designFor(window));
     if (!helpFrame.isEmpty())
         form.control(helpFrame)->setShown(true);
     form.show();

@@ -31,7 +31,7 @@ private slots:
 
 void tst_HighDpi::theScreenIsTwiceAsDense()
 {
-    Form form(frmOperativo1Spec());
+    Form form(frmOperativo1Design());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.devicePixelRatioF(), 2.0);
@@ -39,20 +39,20 @@ void tst_HighDpi::theScreenIsTwiceAsDense()
 
 void tst_HighDpi::windowsKeepTheirLogicalGeometry_data()
 {
-    QTest::addColumn<const FormSpec *>("design");
-    QTest::newRow("frmOperativo1") << &frmOperativo1Spec();
-    QTest::newRow("FrmOperativo2") << &frmOperativo2Spec();
+    QTest::addColumn<const FormDesign *>("design");
+    QTest::newRow("frmOperativo1") << &frmOperativo1Design();
+    QTest::newRow("FrmOperativo2") << &frmOperativo2Design();
 }
 
 void tst_HighDpi::windowsKeepTheirLogicalGeometry()
 {
-    QFETCH(const FormSpec *, design);
+    QFETCH(const FormDesign *, design);
     Form form(*design);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.scaleWidth(), design->clientWidth - design->clientWidth % 15);
     for (size_t i = 0; i < design->controls.size(); ++i) {
-        const ControlSpec &row = design->controls[i];
+        const ControlDesign &row = design->controls[i];
         const Control *c = form.controls()[i];
         if (!c->hasGeometry() || row.kind == ControlKind::Image) {
             continue;
@@ -64,17 +64,17 @@ void tst_HighDpi::windowsKeepTheirLogicalGeometry()
 
 void tst_HighDpi::stackedBeadsCanBeCounted_data()
 {
-    QTest::addColumn<const FormSpec *>("design");
+    QTest::addColumn<const FormDesign *>("design");
     QTest::addColumn<QString>("beads");
     for (const char *beads : {"Picture21", "Picture11", "Picture1"}) {
-        QTest::addRow("frmOperativo1 %s", beads) << &frmOperativo1Spec() << QString::fromLatin1(beads);
-        QTest::addRow("FrmOperativo2 %s", beads) << &frmOperativo2Spec() << QString::fromLatin1(beads);
+        QTest::addRow("frmOperativo1 %s", beads) << &frmOperativo1Design() << QString::fromLatin1(beads);
+        QTest::addRow("FrmOperativo2 %s", beads) << &frmOperativo2Design() << QString::fromLatin1(beads);
     }
 }
 
 void tst_HighDpi::stackedBeadsCanBeCounted()
 {
-    QFETCH(const FormSpec *, design);
+    QFETCH(const FormDesign *, design);
     QFETCH(QString, beads);
     Form form(*design);
     form.show();
@@ -100,7 +100,7 @@ void tst_HighDpi::picturesAreDrawnAtTheScreenResolution()
 {
     QFETCH(QString, slot);
     QFETCH(PictureId, picture);
-    Form form(frmOperativo1Spec());
+    Form form(frmOperativo1Design());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto *image = form.findChild<QWidget *>(slot);

@@ -154,7 +154,7 @@ private:
     // A key on whatever has the keyboard; held, it repeats as X11 sends it, and is let go or not.
     void typeKey(bool hold)
     {
-        const KeySpec &k = kKeys[pick(std::size(kKeys))];
+        const MonkeyKey &k = kKeys[pick(std::size(kKeys))];
         const int repeats = hold ? 1 + pick(8) : 0;
         const bool letGo = !hold || chance(80);
         sendKey(k, true, false);

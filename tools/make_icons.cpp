@@ -5,7 +5,6 @@
 // by the same code that draws the window icon (never a scaled copy):
 //   make_icons hicolor <dir>   <dir>/<n>x<n>/apps/bexalo.png for the hicolor theme
 //   make_icons ico <file>      one Windows .ico holding every size
-//   make_icons iconset <dir>   a macOS .iconset folder for iconutil
 #include "assets/Pictures.h"
 
 #include <QBuffer>
@@ -87,18 +86,6 @@ bool writeIco(const QString &path)
     return writeFile(path, header + entries + images);
 }
 
-// iconutil wants each size once at 1x and, for the smaller ones, again at 2x.
-bool writeIconset(const QString &dir)
-{
-    for (int side : {16, 32, 128, 256}) {
-        const QString base = QStringLiteral("%1/icon_%2x%2").arg(dir).arg(side);
-        if (!writeFile(base + QStringLiteral(".png"), pngBytes(iconImage(side))) ||
-            !writeFile(base + QStringLiteral("@2x.png"), pngBytes(iconImage(2 * side))))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -106,7 +93,7 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3) {
-        std::fprintf(stderr, "usage: make_icons hicolor|ico|iconset <path>\n");
+        std::fprintf(stderr, "usage: make_icons hicolor|ico <path>\n");
         return 2;
     }
     const QString &kind = args.at(1), &path = args.at(2);
@@ -115,8 +102,6 @@ int main(int argc, char *argv[])
         written = writeHicolor(path);
     else if (kind == QLatin1String("ico"))
         written = writeIco(path);
-    else if (kind == QLatin1String("iconset"))
-        written = writeIconset(path);
     if (!written) {
         std::fprintf(stderr, "make_icons: could not write %s\n", qPrintable(path));
         return 1;

@@ -4,7 +4,7 @@
 // Colours of the tables (#RRGGBB as 0xRRGGBB) as Qt colours.
 #pragma once
 
-#include "controls/ControlSpec.h"
+#include "controls/ControlDesign.h"
 
 #include <QColor>
 

@@ -11,7 +11,7 @@
 
 namespace bexalo {
 
-CommandButton::CommandButton(const ControlSpec &design, QWidget *parent)
+CommandButton::CommandButton(const ControlDesign &design, QWidget *parent)
     : QAbstractButton(parent), Control(design, this)
 {
     setFocusPolicy(Qt::StrongFocus);

@@ -14,7 +14,7 @@ namespace bexalo {
 class CommandButton : public QAbstractButton, public Control {
     Q_OBJECT
 public:
-    CommandButton(const ControlSpec &design, QWidget *parent);
+    CommandButton(const ControlDesign &design, QWidget *parent);
 
     QString caption() const override { return text(); }
     void setCaption(const QString &caption) override { setText(caption); }

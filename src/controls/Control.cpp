@@ -10,7 +10,7 @@
 
 namespace bexalo {
 
-Control::Control(const ControlSpec &design, QWidget *self)
+Control::Control(const ControlDesign &design, QWidget *self)
     : m_name(QString::fromUtf8(design.name)), m_container(QString::fromUtf8(design.container)), m_index(design.index),
       m_kind(design.kind), m_tabIndex(design.tabIndex), m_backColor(design.backColor), m_foreColor(design.foreColor),
       m_widget(self)

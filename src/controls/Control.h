@@ -5,7 +5,7 @@
 // place in the window's collection, its geometry in twips and the properties the handlers use.
 #pragma once
 
-#include "controls/ControlSpec.h"
+#include "controls/ControlDesign.h"
 
 #include <QString>
 
@@ -15,7 +15,7 @@ namespace bexalo {
 
 class Control {
 public:
-    Control(const ControlSpec &design, QWidget *self);
+    Control(const ControlDesign &design, QWidget *self);
     virtual ~Control() = default;
     Control(const Control &) = delete;
     Control &operator=(const Control &) = delete;

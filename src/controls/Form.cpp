@@ -16,7 +16,7 @@
 
 namespace bexalo {
 
-Form::Form(const FormSpec &design, QWidget *parent)
+Form::Form(const FormDesign &design, QWidget *parent)
     : QWidget(parent, Qt::Window), m_designWidth(design.clientWidth), m_designHeight(design.clientHeight)
 {
     setObjectName(QString::fromUtf8(design.name));

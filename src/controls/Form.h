@@ -7,7 +7,7 @@
 #pragma once
 
 #include "controls/Control.h"
-#include "controls/ControlSpec.h"
+#include "controls/ControlDesign.h"
 
 #include <QWidget>
 #include <memory>
@@ -20,7 +20,7 @@ class CommandButton;
 class Form : public QWidget {
     Q_OBJECT
 public:
-    explicit Form(const FormSpec &design, QWidget *parent = nullptr);
+    explicit Form(const FormDesign &design, QWidget *parent = nullptr);
     ~Form() override;
 
     const std::vector<Control *> &controls() const { return m_controls; }

@@ -29,7 +29,7 @@ bool isWindowless(ControlKind kind)
 
 bool takesFocus(ControlKind kind) { return kind == ControlKind::OptionButton || kind == ControlKind::CommandButton; }
 
-Control *create(const ControlSpec &design, PictureSource pictures, QWidget *parent, std::unique_ptr<Control> &owned)
+Control *create(const ControlDesign &design, PictureSource pictures, QWidget *parent, std::unique_ptr<Control> &owned)
 {
     switch (design.kind) {
     case ControlKind::Frame:
@@ -57,7 +57,7 @@ Control *create(const ControlSpec &design, PictureSource pictures, QWidget *pare
 
 } // namespace
 
-QFont makeFont(const FontSpec &design, const QFont &inherited)
+QFont makeFont(const FontDesign &design, const QFont &inherited)
 {
     if (!design.face) {
         return inherited;
@@ -69,14 +69,14 @@ QFont makeFont(const FontSpec &design, const QFont &inherited)
     return font;
 }
 
-BuiltControls buildControls(QWidget &window, std::span<const ControlSpec> table, PictureSource pictures)
+BuiltControls buildControls(QWidget &window, std::span<const ControlDesign> table, PictureSource pictures)
 {
     installAccessibleFactory();
     BuiltControls built;
     built.collection.reserve(table.size());
     QHash<QString, QWidget *> containers;
 
-    for (const ControlSpec &design : table) {
+    for (const ControlDesign &design : table) {
         QWidget *parent = &window;
         if (*design.container) {
             parent = containers.value(QString::fromUtf8(design.container), &window);

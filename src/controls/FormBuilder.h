@@ -6,7 +6,7 @@
 #pragma once
 
 #include "controls/Control.h"
-#include "controls/ControlSpec.h"
+#include "controls/ControlDesign.h"
 
 #include <QFont>
 #include <memory>
@@ -23,8 +23,8 @@ struct BuiltControls {
 };
 
 // `pictures` draws the pictures the table's images name; nullptr for a table without any.
-BuiltControls buildControls(QWidget &window, std::span<const ControlSpec> table, PictureSource pictures);
+BuiltControls buildControls(QWidget &window, std::span<const ControlDesign> table, PictureSource pictures);
 
-QFont makeFont(const FontSpec &design, const QFont &inherited);
+QFont makeFont(const FontDesign &design, const QFont &inherited);
 
 } // namespace bexalo

@@ -7,7 +7,7 @@
 
 namespace bexalo {
 
-Frame::Frame(const ControlSpec &design, QWidget *parent)
+Frame::Frame(const ControlDesign &design, QWidget *parent)
     : QWidget(parent), Control(design, this), m_caption(QString::fromUtf8(design.caption)),
       m_border(design.border != Border::None)
 {

@@ -14,7 +14,7 @@ namespace bexalo {
 class Frame : public QWidget, public Control {
     Q_OBJECT
 public:
-    Frame(const ControlSpec &design, QWidget *parent);
+    Frame(const ControlDesign &design, QWidget *parent);
 
     bool hasBorder() const { return m_border; }
     void setBorder(bool border);

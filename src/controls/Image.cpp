@@ -12,7 +12,7 @@
 
 namespace bexalo {
 
-Image::Image(const ControlSpec &design, PictureSource pictures, QWidget *parent)
+Image::Image(const ControlDesign &design, PictureSource pictures, QWidget *parent)
     : QWidget(parent), Control(design, this), m_picture(design.picture), m_pictures(pictures)
 {
     setFocusPolicy(Qt::NoFocus);

@@ -15,7 +15,7 @@ namespace bexalo {
 class Image : public QWidget, public Control {
     Q_OBJECT
 public:
-    Image(const ControlSpec &design, PictureSource pictures, QWidget *parent);
+    Image(const ControlDesign &design, PictureSource pictures, QWidget *parent);
 
     void move(float left, float top, float width, float height) override;
 

@@ -5,7 +5,7 @@
 
 namespace bexalo {
 
-Label::Label(const ControlSpec &design, QWidget *parent) : QLabel(parent), Control(design, this)
+Label::Label(const ControlDesign &design, QWidget *parent) : QLabel(parent), Control(design, this)
 {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);

@@ -14,7 +14,7 @@ namespace bexalo {
 class Label : public QLabel, public Control {
     Q_OBJECT
 public:
-    Label(const ControlSpec &design, QWidget *parent);
+    Label(const ControlDesign &design, QWidget *parent);
 
     QString caption() const override { return text(); }
     void setCaption(const QString &caption) override;

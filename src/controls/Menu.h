@@ -13,7 +13,8 @@ namespace bexalo {
 
 class Menu : public Control {
 public:
-    explicit Menu(const ControlSpec &design) : Control(design, nullptr), m_caption(QString::fromUtf8(design.caption)) {}
+    explicit Menu(const ControlDesign &design) : Control(design, nullptr), m_caption(QString::fromUtf8(design.caption))
+    {}
 
     QString caption() const override { return m_caption; }
     void setCaption(const QString &caption) override { m_caption = caption; }

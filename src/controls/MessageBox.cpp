@@ -3,8 +3,6 @@
 
 #include "controls/MessageBox.h"
 
-#include "platform/ModalDialog.h"
-
 #include <QMessageBox>
 #include <QPointer>
 
@@ -35,7 +33,12 @@ void showInformation(QWidget *parent, const QString &text, const QString &title,
             afterClose();
         }
     });
-    runModal(*box);
+    // Shown, not run in an event loop of its own: the browser has none (without asyncify), so
+    // every platform, and so the desktop tests, take the browser's path. The box blocks the other
+    // windows until it is closed, and its finished signal carries on.
+    box->show();
+    box->raise();
+    box->activateWindow();
 }
 
 } // namespace bexalo

@@ -13,8 +13,8 @@ class QWidget;
 
 namespace bexalo {
 
-// Shows the box; `afterClose` runs once the pupil has closed it (from the box's finished
-// signal, wherever the platform lets the caller wait or not).
+// Shows the box and returns at once, on every platform; `afterClose` runs once the pupil has
+// closed it (from the box's finished signal).
 void showInformation(QWidget *parent, const QString &text, const QString &title, std::function<void()> afterClose = {});
 
 // A lone carriage return is the line break of the message texts; Qt breaks lines at '\n'.

@@ -31,7 +31,8 @@ bool OptionButton::holdsBackKeyUps()
 
 void OptionButton::setHoldsBackKeyUps(bool holdBack) { g_holdBackKeyUps = holdBack; }
 
-OptionButton::OptionButton(const ControlSpec &design, QWidget *parent) : QAbstractButton(parent), Control(design, this)
+OptionButton::OptionButton(const ControlDesign &design, QWidget *parent)
+    : QAbstractButton(parent), Control(design, this)
 {
     // The exclusive group is kept by checkStateSet(): Qt's own auto-exclusive groups take the
     // unselected options out of the Tab order, and every option here is a Tab stop.

@@ -21,7 +21,7 @@ namespace bexalo {
 class OptionButton : public QAbstractButton, public Control {
     Q_OBJECT
 public:
-    OptionButton(const ControlSpec &design, QWidget *parent);
+    OptionButton(const ControlDesign &design, QWidget *parent);
 
     // Handlers of the window; each receives the element's index.
     std::function<void(int index, int &keyCode, int shift)> onKeyDown;

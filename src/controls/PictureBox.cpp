@@ -11,7 +11,7 @@
 
 namespace bexalo {
 
-PictureBox::PictureBox(const ControlSpec &design, QWidget *parent)
+PictureBox::PictureBox(const ControlDesign &design, QWidget *parent)
     : QWidget(parent), Control(design, this), m_dock(design.dock), m_edge(design.border != Border::None)
 {
     setAutoFillBackground(true);

@@ -15,7 +15,7 @@ namespace bexalo {
 class PictureBox : public QWidget, public Control {
     Q_OBJECT
 public:
-    PictureBox(const ControlSpec &design, QWidget *parent);
+    PictureBox(const ControlDesign &design, QWidget *parent);
 
     Dock dock() const { return m_dock; }
     // Width in twips. A negative width is refused: nothing changes and false comes back.

@@ -9,7 +9,7 @@
 
 namespace bexalo {
 
-Shape::Shape(const ControlSpec &design, QWidget *parent)
+Shape::Shape(const ControlDesign &design, QWidget *parent)
     : QWidget(parent), Control(design, this), m_borderWidth(std::max(1, design.borderWidth))
 {
     setFocusPolicy(Qt::NoFocus);

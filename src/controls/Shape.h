@@ -14,7 +14,7 @@ namespace bexalo {
 class Shape : public QWidget, public Control {
     Q_OBJECT
 public:
-    Shape(const ControlSpec &design, QWidget *parent);
+    Shape(const ControlDesign &design, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -5,7 +5,7 @@
 
 namespace bexalo {
 
-Timer::Timer(const ControlSpec &design, QObject *parent) : QObject(parent), Control(design, nullptr)
+Timer::Timer(const ControlDesign &design, QObject *parent) : QObject(parent), Control(design, nullptr)
 {
     setObjectName(design.index < 0 ? name() : name() + QLatin1Char('_') + QString::number(design.index));
     m_timer.setInterval(design.interval);

@@ -16,7 +16,7 @@ namespace bexalo {
 class Timer : public QObject, public Control {
     Q_OBJECT
 public:
-    Timer(const ControlSpec &design, QObject *parent);
+    Timer(const ControlDesign &design, QObject *parent);
 
     std::function<void()> onTimer;
 

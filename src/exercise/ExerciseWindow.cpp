@@ -45,7 +45,7 @@ constexpr float kTopColonne = 960.0f;
 
 } // namespace
 
-ExerciseWindow::ExerciseWindow(const FormSpec &design, Modulo1 &modulo, int cap, const char *helpFrame)
+ExerciseWindow::ExerciseWindow(const FormDesign &design, Modulo1 &modulo, int cap, const char *helpFrame)
     : Form(design), m_modulo(modulo), m_cap(cap), m_cmdVerifica(get<CommandButton>("CmdVerifica")),
       m_cmdOperazione(get<CommandButton>("CmdOperazione")), m_cmdSi(get<CommandButton>("Cmdsi")),
       m_cmdNo(get<CommandButton>("Cmdno")), m_aiuto(get<Frame>(helpFrame))

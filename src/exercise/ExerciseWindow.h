@@ -26,7 +26,7 @@ class ExerciseWindow : public Form {
     Q_OBJECT
 public:
     // `cap` is the most a count can reach: the beads of a rod or the slots of a column.
-    ExerciseWindow(const FormSpec &design, Modulo1 &modulo, int cap, const char *helpFrame);
+    ExerciseWindow(const FormDesign &design, Modulo1 &modulo, int cap, const char *helpFrame);
 
     // Sets up a new exercise: target, its display, column order, hundreds buttons, start time.
     virtual void genera() = 0;

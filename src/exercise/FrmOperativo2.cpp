@@ -10,7 +10,7 @@
 
 namespace bexalo {
 
-FrmOperativo2::FrmOperativo2(Modulo1 &modulo) : ExerciseWindow(frmOperativo2Spec(), modulo, 9, "frmAiuto") {}
+FrmOperativo2::FrmOperativo2(Modulo1 &modulo) : ExerciseWindow(frmOperativo2Design(), modulo, 9, "frmAiuto") {}
 
 int FrmOperativo2::cifraDaUnoANove() { return drawNine(*m_modulo.random) + 1; }
 

@@ -6,31 +6,20 @@
 #include "exercise/FrmOperativo2Table.h"
 
 #include "assets/Pictures.h"
+#include "exercise/ExerciseDesign.h"
 
 namespace bexalo {
 namespace {
 
 using K = ControlKind;
+using namespace exerciseDesign;
 
-constexpr Colour kPanel = 0xFFC0FF;
-constexpr Colour kYellow = 0xFFFF00;
-constexpr Colour kBigButton = 0xFFC080;
-constexpr Colour kHelpButton = 0xFFE0C0;
-constexpr Colour kHeading = 0xC00000;
-constexpr Colour kValue = 0x0000FF;
-constexpr Colour kHundredBead = 0x0000C0;
-constexpr Colour kTenBead = 0xFF0000;
-constexpr Colour kUnitBead = 0x80FFFF;
-constexpr FontSpec kBand{"Times New Roman", 20.25f, true};
-constexpr FontSpec kHeadingFont{"Arial", 8.25f, true};
-constexpr FontSpec kValueFont{"Arial", 14.25f, true};
-constexpr FontSpec kCounterFont{"MS Sans Serif", 18.0f, true};
-constexpr FontSpec kBigButtonFont{"Arial", 12.0f, true};
-constexpr FontSpec kHelpButtonFont{"Arial", 14.25f, true};
+constexpr FontDesign kBigButtonFont{"Arial", 12.0f, true};
+constexpr FontDesign kHelpButtonFont{"Arial", 14.25f, true};
 
 // The table keeps one control a row, as the window was designed.
 // clang-format off
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     // Statistics.
     {.name = "frmElaborazione", .kind = K::Frame, .left = 3285, .top = 6900, .width = 4890, .height = 1695,
      .backColor = kPanel, .tabIndex = 50, .border = Border::Single,
@@ -211,9 +200,9 @@ const ControlSpec kControls[] = {
 
 } // namespace
 
-const FormSpec &frmOperativo2Spec()
+const FormDesign &frmOperativo2Design()
 {
-    static const FormSpec design{
+    static const FormDesign design{
         .name = "FrmOperativo2",
         .caption = "DALL'ABACO ALLA RAPPRESENTAZIONE",
         .clientWidth = 11910,

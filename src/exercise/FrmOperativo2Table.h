@@ -5,10 +5,10 @@
 // order with its design values (twips, #RRGGBB). FormBuilder makes the window from it.
 #pragma once
 
-#include "controls/ControlSpec.h"
+#include "controls/ControlDesign.h"
 
 namespace bexalo {
 
-const FormSpec &frmOperativo2Spec();
+const FormDesign &frmOperativo2Design();
 
 } // namespace bexalo

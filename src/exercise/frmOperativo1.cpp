@@ -12,7 +12,7 @@
 
 namespace bexalo {
 
-frmOperativo1::frmOperativo1(Modulo1 &modulo) : ExerciseWindow(frmOperativo1Spec(), modulo, 10, "fraAiuto") {}
+frmOperativo1::frmOperativo1(Modulo1 &modulo) : ExerciseWindow(frmOperativo1Design(), modulo, 10, "fraAiuto") {}
 
 void frmOperativo1::genera()
 {

@@ -6,32 +6,21 @@
 #include "exercise/frmOperativo1Table.h"
 
 #include "assets/Pictures.h"
+#include "exercise/ExerciseDesign.h"
 
 namespace bexalo {
 namespace {
 
 using K = ControlKind;
+using namespace exerciseDesign;
 
-constexpr Colour kPanel = 0xFFC0FF;
-constexpr Colour kYellow = 0xFFFF00;
-constexpr Colour kBigButton = 0xFFC080;
-constexpr Colour kHelpButton = 0xFFE0C0;
-constexpr Colour kHeading = 0xC00000;
-constexpr Colour kValue = 0x0000FF;
 constexpr Colour kAnswer = 0xC04000;
-constexpr Colour kHundredBead = 0x0000C0;
-constexpr Colour kTenBead = 0xFF0000;
-constexpr Colour kUnitBead = 0x80FFFF;
-constexpr FontSpec kBand{"Times New Roman", 20.25f, true};
-constexpr FontSpec kHeadingFont{"Arial", 8.25f, true};
-constexpr FontSpec kValueFont{"Arial", 14.25f, true};
-constexpr FontSpec kCounterFont{"MS Sans Serif", 18.0f, true};
-constexpr FontSpec kBigButtonFont{"Arial", 14.25f, true};
-constexpr FontSpec kDigitFont{"Arial", 36.0f, true};
+constexpr FontDesign kBigButtonFont{"Arial", 14.25f, true};
+constexpr FontDesign kDigitFont{"Arial", 36.0f, true};
 
 // The table keeps one control a row, as the window was designed.
 // clang-format off
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     // Tens column.
     {.name = "Frame5", .kind = K::Frame, .left = 6495, .top = 975, .width = 1950, .height = 6000,
      .backColor = kPanel, .tabIndex = 7, .border = Border::None,
@@ -226,9 +215,9 @@ const ControlSpec kControls[] = {
 
 } // namespace
 
-const FormSpec &frmOperativo1Spec()
+const FormDesign &frmOperativo1Design()
 {
-    static const FormSpec design{
+    static const FormDesign design{
         .name = "frmOperativo1",
         .caption = "DALLA RAPPRESENTAZIONE ALL'ABACO 1",
         .clientWidth = 11880,

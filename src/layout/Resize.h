@@ -7,7 +7,7 @@
 // so the layout does not drift however many passes run.
 #pragma once
 
-#include "controls/ControlSpec.h"
+#include "controls/ControlDesign.h"
 
 #include <vector>
 

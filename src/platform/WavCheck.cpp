@@ -15,29 +15,29 @@ quint16 le16(const QByteArray &b, qint64 at) { return qFromLittleEndian<quint16>
 
 } // namespace
 
-bool isCompletePcmWav(const QByteArray &header, qint64 fileSize)
+bool isCompletePcmWav(const QByteArray &file, qint64 fileSize)
 {
-    if (fileSize < 44 || fileSize > kLargestSoundFile || header.size() < 12) {
+    if (fileSize < 44 || fileSize > kLargestSoundFile || file.size() < 12) {
         return false;
     }
-    if (!header.startsWith("RIFF") || header.mid(8, 4) != "WAVE") {
+    if (!file.startsWith("RIFF") || file.mid(8, 4) != "WAVE") {
         return false;
     }
     bool formatOk = false;
     qint64 frameBytes = 0;
     qint64 at = 12;
-    while (at + 8 <= header.size()) {
-        const QByteArray id = header.mid(at, 4);
-        const qint64 size = le32(header, at + 4);
+    while (at + 8 <= file.size()) {
+        const QByteArray id = file.mid(at, 4);
+        const qint64 size = le32(file, at + 4);
         const qint64 body = at + 8;
         if (id == "fmt ") {
-            if (size < 16 || body + 16 > header.size()) {
+            if (size < 16 || body + 16 > file.size()) {
                 return false;
             }
-            const quint16 format = le16(header, body);
-            const quint16 channels = le16(header, body + 2);
-            const quint32 rate = le32(header, body + 4);
-            const quint16 bits = le16(header, body + 14);
+            const quint16 format = le16(file, body);
+            const quint16 channels = le16(file, body + 2);
+            const quint32 rate = le32(file, body + 4);
+            const quint16 bits = le16(file, body + 14);
             formatOk = format == 1 && channels >= 1 && channels <= 2 && rate >= 8000 && rate <= 192000 &&
                        (bits == 8 || bits == 16);
             if (!formatOk) {

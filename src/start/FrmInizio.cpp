@@ -24,7 +24,7 @@ constexpr Colour kOptionColour = 0xFFE0C0;
 } // namespace
 
 FrmInizio::FrmInizio(Modulo1 &modulo)
-    : Form(frmInizioSpec()), m_modulo(modulo), Picture1(get<PictureBox>("Picture1")),
+    : Form(frmInizioDesign()), m_modulo(modulo), Picture1(get<PictureBox>("Picture1")),
       Picture2(get<PictureBox>("Picture2")), timerTendine(get<Timer>("timerTendine")), Frame1(get<Frame>("Frame1")),
       Frame2(get<Frame>("Frame2")),
       Frame3(get<Frame>("Frame3")), Option1{get<OptionButton>("Option1", 0), get<OptionButton>("Option1", 1)},

@@ -13,11 +13,11 @@ constexpr Colour kPanel = 0xFFC0FF;   // window, frames, inner rounded rectangle
 constexpr Colour kCurtain = 0xFF80FF; // curtains, outer rounded rectangles
 constexpr Colour kOptionFace = 0xFFE0C0;
 constexpr Colour kOptionText = 0x0000C0;
-constexpr FontSpec kOptionFont{"Arial", 14.25f, true};
+constexpr FontDesign kOptionFont{"Arial", 14.25f, true};
 
 // The table keeps one control a row, as the window was designed.
 // clang-format off
-const ControlSpec kControls[] = {
+const ControlDesign kControls[] = {
     {.name = "Picture1", .kind = K::PictureBox, .left = 0, .top = 0, .width = 120, .height = 8310,
      .backColor = kCurtain, .tabIndex = 5, .border = Border::None, .dock = Dock::Left},
     {.name = "Picture2", .kind = K::PictureBox, .left = 11685, .top = 0, .width = 228, .height = 8310,
@@ -98,9 +98,9 @@ const ControlSpec kControls[] = {
 
 } // namespace
 
-const FormSpec &frmInizioSpec()
+const FormDesign &frmInizioDesign()
 {
-    static const FormSpec design{
+    static const FormDesign design{
         .name = "FrmInizio",
         .caption = "ORVENTA",
         .clientWidth = 11910,

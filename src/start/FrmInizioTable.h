@@ -5,10 +5,10 @@
 // design values (twips, #RRGGBB). FormBuilder makes the window from it.
 #pragma once
 
-#include "controls/ControlSpec.h"
+#include "controls/ControlDesign.h"
 
 namespace bexalo {
 
-const FormSpec &frmInizioSpec();
+const FormDesign &frmInizioDesign();
 
 } // namespace bexalo

@@ -25,30 +25,37 @@ e2e_wait_curtains_open "$start"
 e2e_shot_window curtains-open "$start"
 
 # An exercise window maximised: its controls move in proportion.
-e2e_click "$start" 131 291   # "Dal grafico all'abaco"
-e2e_click "$start" 378 289   # "da    u"
-e2e_click "$start" 627 282   # "Vai"
-op1=$(e2e_wait_window "DALLA RAPPRESENTAZIONE ALL'ABACO 1")
+op1=$(e2e_open_first_exercise "$start" op1-design)
+e2e_design frmOperativo1
+op1_width=$(e2e_px "${E2E_TWIPS[0]}") op1_height=$(e2e_px "${E2E_TWIPS[1]}")
 # The yellow band under the abacus: a point inside it at the design size, and the same point
 # scaled to the new client size.
-e2e_wait_pixel op1-design "$op1" 571 374 "#FFFF00" "frmOperativo1 was not drawn"
+e2e_band_point
 wmctrl -i -r "$op1" -b add,maximized_vert,maximized_horz
 e2e_wait_for "frmOperativo1 did not grow past 900 x 700 when maximised" grown "$op1"
 read -r width height <<<"$(client_size "$op1")"
-x=$(( 571 * width / 792 )); y=$(( 374 * height / 574 ))
+x=$(( E2E_BAND[0] * width / op1_width )); y=$(( E2E_BAND[1] * height / op1_height ))
 e2e_wait_pixel op1-maximised "$op1" "$x" "$y" "#FFFF00" "the abacus band is not at ($x, $y) in the maximised window"
-[ "$(e2e_pixel op1-maximised 571 374)" != "#FFFF00" ] || e2e_fail "the abacus band stayed at its design place"
+[ "$(e2e_pixel op1-maximised "${E2E_BAND[@]}")" != "#FFFF00" ] || e2e_fail "the abacus band stayed at its design place"
 # The statistics frame's value of "Oper" is still drawn in its frame, scaled.
-e2e_has_colour op1-maximised 0000FF $(( 221 * width / 792 )) $(( 527 * height / 574 )) 60 60 \
+e2e_box frmOperativo1 LblOperazione
+e2e_has_colour op1-maximised 0000FF $(( E2E_BOX[0] * width / op1_width )) $(( E2E_BOX[1] * height / op1_height )) 60 60 \
     || e2e_fail "the exercise number is not where the statistics frame went"
 
 # The start window maximised after its curtains have opened: laid out for the new size, with
 # the curtains still open and every option on screen where the layout put it.
+e2e_design FrmInizio
+start_width=$(e2e_px "${E2E_TWIPS[0]}") start_height=$(e2e_px "${E2E_TWIPS[1]}")
+options=()
+for name in "Option1(0)" "Option1(1)" "Option2(0)" "Option2(1)" "Option3(0)"; do
+    e2e_box FrmInizio "$name"
+    options+=("${E2E_CENTRE[*]}")
+done
 options_on_screen() { # shot width height: every option where the layout puts it, curtains open
-    local name x y
-    for name in "Option1_0 131 291" "Option1_1 131 385" "Option2_0 378 289" "Option2_1 378 384" "Option3_0 627 282"; do
-        read -r name x y <<<"$name"
-        x=$(( x * $2 / 794 )); y=$(( y * $3 / 554 ))
+    local option x y
+    for option in "${options[@]}"; do
+        read -r x y <<<"$option"
+        x=$(( x * $2 / start_width )); y=$(( y * $3 / start_height ))
         e2e_has_colour "$1" FFE0C0 $(( x - 30 )) $(( y - 4 )) 60 8 || e2e_has_colour "$1" FFC080 $(( x - 30 )) $(( y - 4 )) 60 8 \
             || return 1
     done
@@ -74,9 +81,9 @@ wmctrl -i -r "$start" -b remove,maximized_vert,maximized_horz
 e2e_wait_for "the start window did not come back to $design_width x $design_height" design_size "$start"
 e2e_wait_for "restored, the options are not all on screen or a curtain closed again" \
     shot_shows_options start-restored "$start"
-e2e_click "$start" 131 385   # "Dall'abaco al grafico"
-e2e_click "$start" 378 289   # "da    u"
-e2e_click "$start" 627 282   # "Vai"
+e2e_click_on "$start" FrmInizio "Option1(1)"   # "Dall'abaco al grafico"
+e2e_click_on "$start" FrmInizio "Option2(0)"   # "da    u"
+e2e_click_on "$start" FrmInizio "Option3(0)"   # "Vai"
 e2e_wait_window "DALL'ABACO ALLA RAPPRESENTAZIONE" >/dev/null
 
 kill "$E2E_APP_PID"

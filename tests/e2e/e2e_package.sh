@@ -34,7 +34,7 @@ lintian --fail-on error,warning "$deb" >"$work/lintian.txt" 2>&1 \
 grep -E '^[EW]: ' "$work/lintian.txt" && e2e_fail "lintian reports the lines above"
 scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -vxE '\./|\./control|\./md5sums' || true)
 [ -z "$scripts" ] || e2e_fail "the package carries maintainer scripts: $scripts"
-summary=$(dpkg-deb -f "$deb" Description | head -n1)
+summary=$(dpkg-deb -f "$deb" Description | sed -n 1p)
 [ ${#summary} -lt 80 ] || e2e_fail "the description's first line has ${#summary} characters"
 [ "$(dpkg-deb -f "$deb" Maintainer)" = "$(sed -n 's/^BEXALO_MAINTAINER:STRING=//p' "$build/CMakeCache.txt")" ] \
     || e2e_fail "the Maintainer field is not BEXALO_MAINTAINER: $(dpkg-deb -f "$deb" Maintainer)"

@@ -19,8 +19,7 @@ e2e_wait_window "DALL'ABACO ALLA RAPPRESENTAZIONE" >/dev/null
 e2e_shot after-vai
 
 e2e_activate "$start"
-# "Esci": 7815,5700 twips, 3195 x 915 -> its centre at (627, 410) pixels.
-e2e_click "$start" 627 410
+e2e_click_on "$start" FrmInizio "Option3(2)"   # "Esci"
 if ! e2e_wait_exit; then
     e2e_fail "bexalo did not exit with status 0"
 fi

@@ -32,13 +32,9 @@ mkdir -p "$scratch"/{home,config,cache,data,work}
     e2e_keys 2 Return 1 Return
     e2e_wait_window "DALL'ABACO ALLA RAPPRESENTAZIONE" >/dev/null
     e2e_activate "$start"
-    # "Dal grafico all'abaco", "da    u" and "Vai" with the mouse, at the centres of their buttons.
-    e2e_click "$start" 131 291
-    e2e_click "$start" 378 289
-    e2e_click "$start" 627 282
-    e2e_wait_window "DALLA RAPPRESENTAZIONE ALL'ABACO 1" >/dev/null
+    e2e_open_first_exercise "$start" op1-scratch >/dev/null
     e2e_activate "$start"
-    e2e_click "$start" 627 410
+    e2e_click_on "$start" FrmInizio "Option3(2)"   # "Esci"
     e2e_wait_exit || e2e_fail "the session did not end with status 0"
 )
 written=$(find "$scratch" -mindepth 2 | head -n 20)
@@ -99,14 +95,14 @@ e2e_keys 2 Return 1 Return
 e2e_wait_window "DALL'ABACO ALLA RAPPRESENTAZIONE" >/dev/null
 [ "$(wmctrl -l | grep -c "DALL'ABACO ALLA RAPPRESENTAZIONE$")" -eq 1 ] || e2e_fail "more than one exercise window opened"
 e2e_activate "$second_window"
-e2e_click "$second_window" 627 410
+e2e_click_on "$second_window" FrmInizio "Option3(2)"   # "Esci"
 E2E_APP_PID=$second_pid
 e2e_wait_exit || e2e_fail "the second copy did not end with status 0"
 kill -0 "$first_pid" || e2e_fail "ending the second copy ended the first"
 [ "$(wmctrl -l | grep -c ' ORVENTA$')" -eq 1 ] || e2e_fail "the first copy's start window is gone"
 first_window=$(wmctrl -l | awk '/ ORVENTA$/ { print $1 }')
 e2e_activate "$first_window"
-e2e_click "$first_window" 627 410
+e2e_click_on "$first_window" FrmInizio "Option3(2)"   # "Esci"
 E2E_APP_PID=$first_pid
 e2e_wait_exit || e2e_fail "the first copy did not end with status 0"
 echo "e2e_surroundings: passed"

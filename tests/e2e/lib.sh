@@ -141,10 +141,10 @@ e2e_wait_colour() {
 
 e2e_shot_colour_is() {
     e2e_shot_window "$1" "$2" || return 1
-    if [ "$3" = yes ]; then
-        e2e_has_colour "$1" "$4" "$5" "$6" "$7" "$8"
+    if e2e_has_colour "$1" "$4" "$5" "$6" "$7" "$8"; then
+        [ "$3" = yes ]
     else
-        ! e2e_has_colour "$1" "$4" "$5" "$6" "$7" "$8"
+        [ "$3" = no ]
     fi
 }
 
@@ -184,20 +184,79 @@ e2e_wait_curtains_open() {
     e2e_fail "the curtains did not open"
 }
 
-# Design positions (twips) of the first exercise: the columns stand where the window puts them.
-UNIT_TOPS=(270 585 900 1200 1515 1800 2115 2475 2775)
-TENS_LEFTS=(75 60 75 75 75 75 90 75 75)
-TENS_TOPS=(270 645 1050 1485 1890 2280 2655 3000 3345)
+# ---- Where the windows put their controls ----------------------------------------------------
+# The design tables of the program's windows, as the build's write_form_designs wrote them
+# into the build folder, beside the program or installer under test (the test form_designs
+# does, before any end-to-end test). A window is named by its design name (FrmInizio,
+# frmOperativo1, FrmOperativo2), a control by its name, Name(index) for an element of a
+# control array.
+E2E_DESIGNS=$(dirname "$E2E_PROGRAM")/form-designs.json
+declare -A E2E_DESIGN=()
 
-# Pictures shown in each column of frmOperativo1 (units column at 90,975; tens at 6495,975).
+# Reads the design once: "FORM.CONTROL" -> "x y width height" (twips from the window's client
+# area), "FORM" -> "clientWidth clientHeight".
+e2e_load_designs() {
+    [ ${#E2E_DESIGN[@]} -eq 0 ] || return 0
+    local file=$E2E_DESIGNS lines key box
+    [ -f "$file" ] || e2e_fail "no $file: the test form_designs writes it"
+    lines=$(jq -r 'to_entries[] | .key as $form | "\($form) \(.value.clientWidth) \(.value.clientHeight)",
+        (.value.controls | to_entries[] | "\($form).\(.key) \(.value | "\(.x) \(.y) \(.width) \(.height)")")' \
+        "$file") || e2e_fail "cannot read $file"
+    while read -r key box; do
+        E2E_DESIGN[$key]=$box
+    done <<<"$lines"
+}
+
+# Sets E2E_TWIPS to the design's values for KEY (see e2e_load_designs).
+e2e_design() { # form[.control]
+    e2e_load_designs
+    [ -n "${E2E_DESIGN[$1]:-}" ] || e2e_fail "the windows' design has no $1"
+    read -r -a E2E_TWIPS <<<"${E2E_DESIGN[$1]}"
+}
+
+# Sets E2E_BOX to a control's x y width height in client pixels, and E2E_CENTRE to its centre.
+e2e_box() { # form control
+    e2e_design "$1.$2"
+    local t=("${E2E_TWIPS[@]}")
+    E2E_BOX=("$(e2e_px "${t[0]}")" "$(e2e_px "${t[1]}")" "$(e2e_px "${t[2]}")" "$(e2e_px "${t[3]}")")
+    E2E_CENTRE=("$(e2e_px $((t[0] + t[2] / 2)))" "$(e2e_px $((t[1] + t[3] / 2)))")
+}
+
+# Clicks the centre of a control of window $1 (FORM's design) a number of times (once).
+e2e_click_on() { # window form control [times]
+    e2e_box "$2" "$3"
+    e2e_press "$1" "${E2E_CENTRE[@]}" "${4:-1}"
+}
+
+# Sets E2E_BAND to a point of frmOperativo1's yellow band under the abacus, left of its words.
+e2e_band_point() {
+    e2e_box frmOperativo1 Label2
+    E2E_BAND=($((E2E_BOX[0] + 7)) $((E2E_BOX[1] + E2E_BOX[3] / 2)))
+}
+
+# The first exercise, opened with the mouse on start window $1: "Dal grafico all'abaco",
+# "da    u", "Vai"; waits until frmOperativo1 shows its abacus in screenshot $2 and prints its id.
+e2e_open_first_exercise() { # start-window shot
+    local op1
+    e2e_click_on "$1" FrmInizio "Option1(0)"   # "Dal grafico all'abaco"
+    e2e_click_on "$1" FrmInizio "Option2(0)"   # "da    u"
+    e2e_click_on "$1" FrmInizio "Option3(0)"   # "Vai"
+    op1=$(e2e_wait_window "DALLA RAPPRESENTAZIONE ALL'ABACO 1")
+    e2e_band_point
+    e2e_wait_pixel "$2" "$op1" "${E2E_BAND[@]}" "#FFFF00" "frmOperativo1 was not drawn"
+    echo "$op1"
+}
+
+# Pictures shown in the tens and units columns of frmOperativo1: a unit is probed at its
+# centre, a ten near its top-left corner.
 e2e_read_pictures_op1() {
     local shot=$1 i units=0 tens=0 x y
     for i in $(seq 0 8); do
-        x=$(e2e_px $((90 + 150 + 165)))
-        y=$(e2e_px $((975 + UNIT_TOPS[i] + 135)))
-        [ "$(e2e_pixel "$shot" "$x" "$y")" = "#0080FF" ] && units=$((units + 1))
-        x=$(e2e_px $((6495 + TENS_LEFTS[i] + 8)))
-        y=$(e2e_px $((975 + TENS_TOPS[i] + 8)))
+        e2e_box frmOperativo1 "ImageU($i)"
+        [ "$(e2e_pixel "$shot" "${E2E_CENTRE[@]}")" = "#0080FF" ] && units=$((units + 1))
+        e2e_design "frmOperativo1.ImageDA($i)"
+        x=$(e2e_px $((E2E_TWIPS[0] + 8)))
+        y=$(e2e_px $((E2E_TWIPS[1] + 8)))
         [ "$(e2e_pixel "$shot" "$x" "$y")" = "#FF0080" ] && tens=$((tens + 1))
     done
     echo "$tens $units"
@@ -219,8 +278,9 @@ e2e_answer_op1_right() { # window shot after
     read -r tens units <<<"$(e2e_read_pictures_op1 "$2")"
     echo "frmOperativo1 shows $tens tens and $units units"
     [ $((tens + units)) -gt 0 ] || e2e_fail "frmOperativo1 shows no picture"
-    e2e_press "$1" 626 403 "$tens"    # tens "+"
-    e2e_press "$1" 668 403 "$units"   # units "+"
-    e2e_click "$1" 669 513            # "V E R I F I CA"
-    e2e_wait_colour "$3" "$1" yes C04000 699 329 91 19 "no CORRETTO after the right answer"
+    e2e_click_on "$1" frmOperativo1 CmdContaDap "$tens"    # tens "+"
+    e2e_click_on "$1" frmOperativo1 CmdContaUp "$units"    # units "+"
+    e2e_click_on "$1" frmOperativo1 CmdVerifica            # "V E R I F I CA"
+    e2e_box frmOperativo1 Label8
+    e2e_wait_colour "$3" "$1" yes C04000 "${E2E_BOX[@]}" "no CORRETTO after the right answer"
 }

@@ -3,76 +3,118 @@
 
 // What a pupil sees and presses in bexalo's windows, in client pixels (the same places as the
 // desktop end-to-end tests): the start window's buttons, and for each exercise window its
-// "+" buttons, verify, "No", and where the target number and the verdicts show.
-import { px } from "./lib.mjs";
+// "+" buttons, verify, "No", and where the target number and the verdicts show. The places come
+// from the windows' design tables, as the Linux build's write_form_designs writes them.
+import { execFileSync } from "node:child_process";
+import { existsSync } from "node:fs";
+import path from "node:path";
+import { px, root } from "./lib.mjs";
 
-export const START = {
-  picture: [131, 291], // "Dal grafico all'abaco"
-  abacus: [131, 385], // "Dall'abaco al grafico"
-  level1: [378, 289], // "da    u"
-  level2: [378, 384], // "h   da   u"
-  vai: [627, 282],
-  esci: [627, 410],
+const DESIGNS = (() => {
+  const tool = path.join(process.env.BEXALO_BUILD || path.join(root, "build"), "write_form_designs");
+  if (!existsSync(tool)) throw new Error(`${tool} is missing: build the Linux build first (./test does)`);
+  return JSON.parse(execFileSync(tool, { encoding: "utf8" }));
+})();
+
+// A control of a window's design (twips; x and y from the client area), by its name, Name(i)
+// in a control array.
+function design(form, name) {
+  const control = DESIGNS[form]?.controls[name];
+  if (!control) throw new Error(`the design of ${form} has no control ${name}`);
+  return control;
+}
+// Its centre, and its box with the colour looked for there.
+const centre = (form, name) => {
+  const c = design(form, name);
+  return [px(c.x + Math.floor(c.width / 2)), px(c.y + Math.floor(c.height / 2))];
+};
+const box = (colour, form, name) => {
+  const c = design(form, name);
+  return [colour, px(c.x), px(c.y), px(c.width), px(c.height)];
 };
 
+export const START = {
+  picture: centre("FrmInizio", "Option1(0)"), // "Dal grafico all'abaco"
+  abacus: centre("FrmInizio", "Option1(1)"), // "Dall'abaco al grafico"
+  level1: centre("FrmInizio", "Option2(0)"), // "da    u"
+  level2: centre("FrmInizio", "Option2(1)"), // "h   da   u"
+  vai: centre("FrmInizio", "Option3(0)"),
+  esci: centre("FrmInizio", "Option3(2)"),
+};
+
+const avanti = design("frmOperativo1", "CmdOperazione");
 export const OP1 = {
-  plus: { h: [584, 403], da: [626, 403], u: [668, 403] },
-  verify: [669, 513],
-  no: [614, 535],
-  // "CORRETTO", the right-answer count, the help offer, "A V A N T I", the verdict label
-  corretto: ["#C04000", 699, 329, 91, 19],
-  esatte: ["#0000FF", 283, 527, 54, 32],
-  help: ["#FFFF80", 558, 476, 222, 37],
-  avanti: ["#FFC080", 557, 471, 20, 20],
-  esito: ["#000000", 5, 482, 204, 80],
+  plus: {
+    h: centre("frmOperativo1", "CmdContaHp"),
+    da: centre("frmOperativo1", "CmdContaDap"),
+    u: centre("frmOperativo1", "CmdContaUp"),
+  },
+  verify: centre("frmOperativo1", "CmdVerifica"),
+  no: centre("frmOperativo1", "Cmdno"),
+  // "CORRETTO", the right-answer count, the help offer, "A V A N T I" (a square of its face),
+  // the verdict label
+  corretto: box("#C04000", "frmOperativo1", "Label8"),
+  esatte: box("#0000FF", "frmOperativo1", "lblRisEsatte"),
+  help: box("#FFFF80", "frmOperativo1", "LblAiuto"),
+  avanti: ["#FFC080", px(avanti.x) + 6, px(avanti.y) + 6, 20, 20],
+  esito: box("#000000", "frmOperativo1", "LblEsito"),
 };
 
 export const OP2 = {
-  plus: { h: [591, 400], da: [633, 400], u: [675, 400] },
-  verify: [670, 504],
-  no: [612, 531],
-  esatte: ["#0000FF", 288, 524, 54, 32],
-  help: ["#FFFF80", 556, 474, 222, 37],
-  esito: ["#0000FF", 2, 487, 215, 72],
+  plus: {
+    h: centre("FrmOperativo2", "CmdContaHp"),
+    da: centre("FrmOperativo2", "CmdContaDap"),
+    u: centre("FrmOperativo2", "CmdContaUp"),
+  },
+  verify: centre("FrmOperativo2", "CmdVerifica"),
+  no: centre("FrmOperativo2", "Cmdno"),
+  esatte: box("#0000FF", "FrmOperativo2", "lblRisEsatte"),
+  help: box("#FFFF80", "FrmOperativo2", "LblAiuto"),
+  esito: box("#0000FF", "FrmOperativo2", "LblEsito"),
 };
 
-// Pictures in each column of frmOperativo1 at the first exercise (columns in design order).
-const UNIT_TOPS = [270, 585, 900, 1200, 1515, 1800, 2115, 2475, 2775];
-const TENS_LEFTS = [75, 60, 75, 75, 75, 75, 90, 75, 75];
-const TENS_TOPS = [270, 645, 1050, 1485, 1890, 2280, 2655, 3000, 3345];
-const HUNDRED_PLACES = [[90, 75], [1950, 75], [3780, 75], [90, 2010], [1950, 2010], [3795, 2010],
-  [105, 3945], [1950, 3945], [3795, 3945]];
+// Where the nine elements of a control array are probed: a picture at its centre or near its
+// top-left corner, a bead (elements 1 to 9, 1 the lowest) a little right of its left edge,
+// half-way down.
+const nine = (probe) => Array.from({ length: 9 }, (_, i) => probe(i));
+const corner = (c) => [px(c.x + 8), px(c.y + 8)];
+const beads = (form, rod) => nine((i) => {
+  const c = design(form, `${rod}(${i + 1})`);
+  return [px(c.x + 60), px(c.y + Math.floor(c.height / 2))];
+});
+const PICTURES = {
+  u: nine((i) => centre("frmOperativo1", `ImageU(${i})`)),
+  da: nine((i) => corner(design("frmOperativo1", `ImageDA(${i})`))),
+  h: nine((i) => corner(design("frmOperativo1", `ImageH(${i})`))),
+};
+const BEADS_OP2 = { h: beads("FrmOperativo2", "Picture21"), da: beads("FrmOperativo2", "Picture11"), u: beads("FrmOperativo2", "Picture1") };
+const UNIT_BEADS_OP1 = beads("frmOperativo1", "Picture1");
 
+// Pictures in each column of frmOperativo1.
 export function readPictures(session, shot) {
   const seen = { h: 0, da: 0, u: 0 };
   for (let i = 0; i < 9; i++) {
-    if (session.pixel(shot, "op1", px(90 + 150 + 165), px(975 + UNIT_TOPS[i] + 135)) === "#0080FF") seen.u++;
-    if (session.pixel(shot, "op1", px(6495 + TENS_LEFTS[i] + 8), px(975 + TENS_TOPS[i] + 8)) === "#FF0080") seen.da++;
-    const [l, t] = HUNDRED_PLACES[i];
-    if (session.pixel(shot, "op1", px(795 + l + 8), px(975 + t + 8)) === "#FF0000") seen.h++;
+    if (session.pixel(shot, "op1", ...PICTURES.u[i]) === "#0080FF") seen.u++;
+    if (session.pixel(shot, "op1", ...PICTURES.da[i]) === "#FF0080") seen.da++;
+    if (session.pixel(shot, "op1", ...PICTURES.h[i]) === "#FF0000") seen.h++;
   }
   return seen;
 }
 
-// The tops of the nine unit beads on either abacus (twips, from the abacus frame).
-const U_T = [4440, 3945, 3465, 2970, 2490, 2010, 1515, 1020, 540];
-
-// Beads on each rod of FrmOperativo2's abacus, probed beside the red rods.
+// Beads on each rod of FrmOperativo2's abacus.
 export function readBeads(session, shot) {
-  const H_T = [4455, 3960, 3480, 2985, 2505, 2025, 1530, 1035, 555];
-  const DA_T = [4455, 3960, 3450, 2985, 2490, 2010, 1530, 1035, 555];
   const seen = { h: 0, da: 0, u: 0 };
   for (let n = 0; n < 9; n++) {
-    if (session.pixel(shot, "op2", px(8505 + 180 + 60), px(435 + H_T[n] + 247)) === "#0000C0") seen.h++;
-    if (session.pixel(shot, "op2", px(8505 + 720 + 60), px(435 + DA_T[n] + 247)) === "#FF0000") seen.da++;
-    if (session.pixel(shot, "op2", px(8505 + 1290 + 60), px(435 + U_T[n] + 247)) === "#80FFFF") seen.u++;
+    if (session.pixel(shot, "op2", ...BEADS_OP2.h[n]) === "#0000C0") seen.h++;
+    if (session.pixel(shot, "op2", ...BEADS_OP2.da[n]) === "#FF0000") seen.da++;
+    if (session.pixel(shot, "op2", ...BEADS_OP2.u[n]) === "#80FFFF") seen.u++;
   }
   return seen;
 }
 
-// Unit beads on frmOperativo1's abacus (frame at 8400,480), probed beside the rod.
+// Unit beads on frmOperativo1's abacus.
 export function unitBeadsOp1(session, shot) {
-  return U_T.filter((t) => session.pixel(shot, "op1", px(8400 + 1290 + 60), px(480 + t + 247)) === "#80FFFF").length;
+  return UNIT_BEADS_OP1.filter(([x, y]) => session.pixel(shot, "op1", x, y) === "#80FFFF").length;
 }
 
 export const WINDOWS = {

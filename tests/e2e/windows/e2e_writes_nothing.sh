@@ -40,14 +40,10 @@ e2e_wait_curtains_open "$start"
 e2e_keys 2 Return 1 Return
 e2e_wait_window "DALL'ABACO ALLA RAPPRESENTAZIONE" >/dev/null
 e2e_activate "$start"
-e2e_click "$start" 131 291   # "Dal grafico all'abaco"
-e2e_click "$start" 378 289   # "da    u"
-e2e_click "$start" 627 282   # "Vai"
-op1=$(e2e_wait_window "DALLA RAPPRESENTAZIONE ALL'ABACO 1")
-e2e_wait_pixel op1-exercise "$op1" 571 374 "#FFFF00" "frmOperativo1 was not drawn"
+op1=$(e2e_open_first_exercise "$start" op1-exercise)
 e2e_answer_op1_right "$op1" op1-exercise op1-esatto   # the chime plays
 e2e_activate "$start"
-e2e_click "$start" 627 410   # "Esci"
+e2e_click_on "$start" FrmInizio "Option3(2)"   # "Esci"
 e2e_wait_exit || e2e_fail "the session did not end with status 0"
 # Wine writes its registry back when the last program of the prefix has gone.
 bexalo_wineserver -w

@@ -22,13 +22,14 @@ installed_start_and_quit() {
     local runner=$E2E_ARTIFACTS/installed-bexalo start
     printf '#!/bin/sh\nexec "%s" "C:\\\\Program Files\\\\Bexalo\\\\bexalo.exe"\n' "$(bexalo_wine_binary)" >"$runner"
     chmod +x "$runner"
+    # shellcheck disable=SC2034 # what lib.sh's e2e_start_app starts
     E2E_PROGRAM=$runner
     e2e_start_x
     e2e_start_app
     start=$(e2e_wait_window "ORVENTA")
     e2e_wait_curtains_open "$start"
     e2e_shot_window "$1" "$start"
-    e2e_click "$start" 627 410   # "Esci"
+    e2e_click_on "$start" FrmInizio "Option3(2)"   # "Esci"
     e2e_wait_exit || e2e_fail "the installed program did not end with status 0"
     bexalo_wineserver -w
 }

@@ -25,13 +25,13 @@ enum class Border { KindDefault, None, Single };
 using Colour = std::uint32_t;
 inline constexpr Colour kDefaultColour = 0xFFFFFFFFu;
 
-struct FontSpec {
+struct FontDesign {
     const char *face = nullptr; // nullptr: the container's font
     float points = 0.0f;
     bool bold = false;
 };
 
-struct ControlSpec {
+struct ControlDesign {
     const char *name = "";
     int index = -1; // element of a control array, -1 for a plain control
     ControlKind kind = ControlKind::Label;
@@ -40,7 +40,7 @@ struct ControlSpec {
     const char *caption = "";
     Colour backColor = kDefaultColour;
     Colour foreColor = kDefaultColour;
-    FontSpec font = {};
+    FontDesign font = {};
     int tabIndex = -1;
     bool visible = true;
     bool enabled = true;
@@ -60,13 +60,13 @@ struct ControlSpec {
 // picture's natural size. A window whose table shows pictures hands the builder one of these.
 using PictureSource = QImage (*)(const char *name, qreal devicePixelRatio);
 
-struct FormSpec {
+struct FormDesign {
     const char *name = "";
     const char *caption = "";
     int clientWidth = 0, clientHeight = 0; // twips, the design client area
     Colour backColor = kDefaultColour;
-    FontSpec font = {};
-    std::span<const ControlSpec> controls;
+    FontDesign font = {};
+    std::span<const ControlDesign> controls;
     PictureSource pictures = nullptr;
 };
 
