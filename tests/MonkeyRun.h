@@ -209,10 +209,12 @@ protected:
         return nullptr;
     }
 
-    static void activate(Form *f)
+    void activate(Form *f)
     {
         f->activateWindow();
-        QApplication::setActiveWindow(f);
+        if (!QTest::qWaitForWindowActive(f)) {
+            fail(QStringLiteral("the window never became active"));
+        }
     }
 
     QSize randomSize()
