@@ -17,8 +17,10 @@
 # it ends, and nothing started inside outlives it. The build folders inside the system stay for
 # the next run.
 #
-#   bash scripts/debian13.sh            the run (./test debian13)
-#   bash scripts/debian13.sh --system   only make (or find) the system; prints where it is
+#   bash scripts/debian13.sh                  the run (./test debian13)
+#   bash scripts/debian13.sh --run COMMAND    COMMAND (bash) in this tree's copy there instead,
+#                                             e.g. --run ./run, or --run bash to look around
+#   bash scripts/debian13.sh --system         only make (or find) the system; prints where it is
 set -euo pipefail
 # shellcheck source=crossqt.sh
 source "$(dirname "${BASH_SOURCE[0]}")/crossqt.sh"
@@ -135,9 +137,9 @@ bexalo_debian13_copy_tree() {
     ) | tar -x -C "$dest" -f -
 }
 
-# Inside the namespace: mounts what the run needs, runs ./test linux in the system, unmounts.
+# Inside the namespace: mounts what the run needs, runs TASK in the system, unmounts.
 bexalo_debian13_inside() {
-    local root=$1 mounted=()
+    local root=$1 task=$2 mounted=()
     # shellcheck disable=SC2317  # called by the trap
     bexalo_debian13_unmount() {
         local i
@@ -154,29 +156,32 @@ bexalo_debian13_inside() {
     cp -L /etc/resolv.conf "$root/etc/resolv.conf"
     chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        bash -c 'set -e; cd /root/bexalo; [ -d .git ] || git init -q; git add -A; ./test linux'
+        bash -c "set -e; cd /root/bexalo; [ -d .git ] || git init -q; git add -A; $task"
 }
 
+# bexalo_debian13_run [TASK]: runs TASK (./test linux unless named) in the system.
 bexalo_debian13_run() {
+    local task=${1:-./test linux}
     [ "$(id -u)" -eq 0 ] || bexalo_fail "the Debian 13 run makes and enters a system as root: run it as root" || return 1
     local started made tested
     started=$(date +%s)
     bexalo_debian13_system
     made=$(date +%s)
     bexalo_debian13_copy_tree "$BEXALO_DEBIAN13"
-    echo "Running ./test linux in Debian 13 ($BEXALO_DEBIAN13/root)"
+    echo "Running $task in Debian 13 ($BEXALO_DEBIAN13/root)"
     # A namespace of its own: its mounts and processes end with it, whatever happens.
     unshare --mount --propagation private --pid --fork --kill-child \
-        bash "$BEXALO_ROOT/scripts/debian13.sh" --inside "$BEXALO_DEBIAN13/root"
+        bash "$BEXALO_ROOT/scripts/debian13.sh" --inside "$BEXALO_DEBIAN13/root" "$task"
     tested=$(date +%s)
-    echo "Debian 13: the system ready in $((made - started)) s, ./test linux there in $((tested - made)) s"
+    echo "Debian 13: the system ready in $((made - started)) s, $task there in $((tested - made)) s"
 }
 
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
     case ${1:-} in
-        --inside) bexalo_debian13_inside "$2" ;;
+        --inside) bexalo_debian13_inside "$2" "$3" ;;
+        --run) bexalo_debian13_run "${2:?--run takes a command}" ;;
         --system) bexalo_debian13_system && echo "$BEXALO_DEBIAN13/root" ;;
         "") bexalo_debian13_run ;;
-        *) bexalo_fail "usage: scripts/debian13.sh [--system]" ;;
+        *) bexalo_fail "usage: scripts/debian13.sh [--run COMMAND | --system]" ;;
     esac
 fi
