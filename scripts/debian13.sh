@@ -123,10 +123,10 @@ bexalo_debian13_make() {
     touch "$entry/.complete"
 }
 
-# Copies this tree into the system at /root/bexalo: every file git tracks or would track, as it
+# Copies this tree into the system (the entry ENTRY's) at /root/bexalo: every file git tracks or would track, as it
 # is now; the build folders there stay.
 bexalo_debian13_copy_tree() {
-    local dest=$1/root/bexalo
+    local dest=$1/root/root/bexalo
     mkdir -p "$dest"
     find "$dest" -mindepth 1 -maxdepth 1 ! -name 'build*' ! -name .git -exec rm -rf {} +
     (
@@ -138,21 +138,23 @@ bexalo_debian13_copy_tree() {
 }
 
 # Inside the namespace: mounts what the run needs, runs TASK in the system, unmounts.
+# What is mounted, in order; unmounted in reverse when the run ends, however it ends.
+bexalo_debian13_mounted=()
+bexalo_debian13_unmount() {
+    local i
+    for ((i = ${#bexalo_debian13_mounted[@]} - 1; i >= 0; i--)); do
+        umount -R "${bexalo_debian13_mounted[i]}" || echo "bexalo: could not unmount ${bexalo_debian13_mounted[i]}" >&2
+    done
+    bexalo_debian13_mounted=()
+}
+
 bexalo_debian13_inside() {
-    local root=$1 task=$2 mounted=()
-    # shellcheck disable=SC2317  # called by the trap
-    bexalo_debian13_unmount() {
-        local i
-        for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
-            umount -R "${mounted[i]}" || echo "bexalo: could not unmount ${mounted[i]}" >&2
-        done
-        mounted=()
-    }
+    local root=$1 task=$2
     trap bexalo_debian13_unmount EXIT
-    mount -t proc proc "$root/proc" && mounted+=("$root/proc")
-    mount -t sysfs sysfs "$root/sys" && mounted+=("$root/sys")
-    mount --rbind /dev "$root/dev" && mounted+=("$root/dev")
-    mount -t tmpfs tmpfs "$root/tmp" && mounted+=("$root/tmp")
+    mount -t proc proc "$root/proc" && bexalo_debian13_mounted+=("$root/proc")
+    mount -t sysfs sysfs "$root/sys" && bexalo_debian13_mounted+=("$root/sys")
+    mount --rbind /dev "$root/dev" && bexalo_debian13_mounted+=("$root/dev")
+    mount -t tmpfs tmpfs "$root/tmp" && bexalo_debian13_mounted+=("$root/tmp")
     cp -L /etc/resolv.conf "$root/etc/resolv.conf"
     chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
