@@ -151,6 +151,9 @@ bexalo_debian13_unmount() {
 bexalo_debian13_inside() {
     local root=$1 task=$2
     trap bexalo_debian13_unmount EXIT
+    # The system's root a mount point of its own, as a machine's root is: a namespace made in
+    # there (scripts/debian13.sh's own test makes one) can then make its mounts private.
+    mount --bind "$root" "$root" && bexalo_debian13_mounted+=("$root")
     mount -t proc proc "$root/proc" && bexalo_debian13_mounted+=("$root/proc")
     mount -t sysfs sysfs "$root/sys" && bexalo_debian13_mounted+=("$root/sys")
     mount --rbind /dev "$root/dev" && bexalo_debian13_mounted+=("$root/dev")
