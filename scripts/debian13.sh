@@ -142,6 +142,12 @@ bexalo_debian13_copy_tree() {
 bexalo_debian13_mounted=()
 bexalo_debian13_unmount() {
     local i
+    # What the run left running (an X server, a sound server) holds its mounts: as the first
+    # process of the run's own namespace, this ends every other one there first.
+    if [ $$ -eq 1 ]; then
+        kill -KILL -1 2>/dev/null || true
+        wait 2>/dev/null || true
+    fi
     for ((i = ${#bexalo_debian13_mounted[@]} - 1; i >= 0; i--)); do
         umount -R "${bexalo_debian13_mounted[i]}" || echo "bexalo: could not unmount ${bexalo_debian13_mounted[i]}" >&2
     done
