@@ -42,8 +42,28 @@ install(TARGETS bexalo_sound LIBRARY DESTINATION ${BEXALO_PROGRAM_DIR})
 install(FILES ${BEXALO_SOUND} DESTINATION ${BEXALO_PROGRAM_DIR})
 install(FILES ${BEXALO_LINK} DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${BEXALO_PACKAGING_DIR}/bexalo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${BEXALO_PACKAGING_DIR}/${BEXALO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/${BEXALO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${BEXALO_ICON_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+
+# The metainfo, written for the AppStream of the system it is built on: from AppStream 1.0 on
+# (Debian 13) the developer is a <developer> element and <developer_name> is deprecated; Debian
+# 12's AppStream 0.16 knows only <developer_name>. Both want a home page. bexalo has no web
+# address of its own: a distributor sets theirs, as they set BEXALO_MAINTAINER.
+set(BEXALO_HOMEPAGE "https://bexalo.invalid/" CACHE STRING "The program's home page, named in its metainfo")
+set(BEXALO_DEVELOPER "Gli sviluppatori di bexalo")
+find_program(BEXALO_APPSTREAMCLI appstreamcli)
+set(BEXALO_APPSTREAM_VERSION 1.0)
+if(BEXALO_APPSTREAMCLI)
+    execute_process(COMMAND ${BEXALO_APPSTREAMCLI} --version OUTPUT_VARIABLE BEXALO_APPSTREAM_OUT ERROR_QUIET)
+    string(REGEX MATCH "[0-9]+\\.[0-9]+(\\.[0-9]+)?" BEXALO_APPSTREAM_VERSION "${BEXALO_APPSTREAM_OUT}")
+endif()
+if(BEXALO_APPSTREAM_VERSION VERSION_LESS 1.0)
+    set(BEXALO_METAINFO_DEVELOPER "<developer_name>${BEXALO_DEVELOPER}</developer_name>")
+else()
+    set(BEXALO_METAINFO_DEVELOPER "<developer id=\"org.bexalo\">\n    <name>${BEXALO_DEVELOPER}</name>\n  </developer>")
+endif()
+configure_file(${BEXALO_PACKAGING_DIR}/${BEXALO_APP_ID}.metainfo.xml ${CMAKE_BINARY_DIR}/packaging/${BEXALO_APP_ID}.metainfo.xml
+    @ONLY)
 
 # What Debian wants beside every package: the copyright file (machine-readable), the
 # changelog and the manual page, these two compressed as dh_compress would (gzip -9n:

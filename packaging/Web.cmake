@@ -5,7 +5,6 @@
 # the same metrics). Only the styles the windows use are built in: Times New Roman is always bold.
 # The program loads every font under :/bexalo-fonts. ./package-web puts the result, the page and
 # the notices into site/.
-set(BEXALO_FONT_DIR /usr/share/fonts/truetype/liberation2 CACHE PATH "Where the Liberation fonts are")
 set(BEXALO_WEB_FONTS LiberationSans-Regular.ttf LiberationSans-Bold.ttf LiberationSerif-Bold.ttf)
 list(TRANSFORM BEXALO_WEB_FONTS PREPEND ${BEXALO_FONT_DIR}/)
 qt_add_resources(bexalo webfonts PREFIX /bexalo-fonts BASE ${BEXALO_FONT_DIR} FILES ${BEXALO_WEB_FONTS})

@@ -11,10 +11,13 @@ cd "$(dirname "$0")/.."
 status=0
 report=$(mktemp)
 trap 'rm -f "$report"' EXIT
+# One clang-format version, the same on every system: each major version lays out some code its own
+# way and rejects the others' layout. Debian 12 and 13 both ship clang-format-19 (setup.sh installs it).
+clang_format=clang-format-19
 mapfile -t cxx < <(git ls-files '*.cpp' '*.h')
-if [ ${#cxx[@]} -gt 0 ] && ! clang-format --dry-run --Werror "${cxx[@]}" 2>"$report"; then
+if [ ${#cxx[@]} -gt 0 ] && ! "$clang_format" --dry-run --Werror "${cxx[@]}" 2>"$report"; then
     grep -E '^[^ ].*(warning|error):' "$report" | cut -d: -f1 | sort -u | sed 's/^/not in the house format: /'
-    echo "fix with: clang-format -i \$(git ls-files '*.cpp' '*.h')"
+    echo "fix with: $clang_format -i \$(git ls-files '*.cpp' '*.h')"
     status=1
 fi
 

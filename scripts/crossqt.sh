@@ -39,6 +39,20 @@ bexalo_qt_debian_version() {
     dpkg-query -W -f='${Version}' qt6-base-dev
 }
 
+# The releases are cross-built from the source of the machine's own Qt, with options and patches
+# made for Qt 6.4: Debian 12 builds them. Elsewhere this stops before any long work, with one line.
+bexalo_release_host_check() {
+    local version
+    version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null ||
+        apt-cache show --no-all-versions qt6-base-dev 2>/dev/null | sed -n 's/^Version: //p')
+    version=${version#*:}
+    # (Not known yet, before apt's first update: bexalo_cross_qt asks again once Qt is installed.)
+    case $version in
+        "" | 6.4.*) return 0 ;;
+    esac
+    bexalo_fail "the Windows and web releases are built on Debian 12 (Qt 6.4); this system's Qt is $version: build them on Debian 12"
+}
+
 # Runs "$@" holding the lock LOCKFILE (the first argument).
 bexalo_locked() {
     local lock=$1
@@ -151,6 +165,7 @@ bexalo_cross_qt() {
     bexalo_host_cmake_dir
     bexalo_cross_qt_common_cmake=(-DFEATURE_tabletevent=OFF -DQT_HOST_PATH_CMAKE_DIR="$BEXALO_HOST_CMAKE_DIR")
     local version key prefix
+    bexalo_release_host_check
     version=$(bexalo_qt_debian_version)
     key=$(bexalo_cross_qt_key "$version" "$@")
     prefix=$BEXALO_CACHE/qt-$name-${version%%+*}-$key
@@ -168,15 +183,27 @@ bexalo_cross_qt() {
 bexalo_cross_qt_report_unused() {
     local name=$1 current=$2 entry
     for entry in "$BEXALO_CACHE"/qt-"$name"-*; do
-        [ -d "$entry" ] && [ "$entry" != "$current" ] || continue
+        if [ ! -d "$entry" ] || [ "$entry" = "$current" ]; then
+            continue
+        fi
         echo "Cache entry no longer used (remove it to free $(du -sh "$entry" | cut -f1)): $entry"
     done
 }
 
+# Builds one entry, under its lock; a failed build leaves nothing of it in the cache, neither the
+# half-installed Qt nor its build folder (an interrupted one leaves no mark, and the next build
+# starts afresh).
 bexalo_cross_qt_build() {
+    local prefix=$3 build=$BEXALO_CACHE/build-qt-$1-$4
+    [ -f "$prefix/.complete" ] && return 0
+    bexalo_cross_qt_build_steps "$@" && return 0
+    rm -rf "$prefix" "$build"
+    return 1
+}
+
+bexalo_cross_qt_build_steps() {
     local name=$1 version=$2 prefix=$3 key=$4
     shift 4
-    [ -f "$prefix/.complete" ] && return 0
     local source=$BEXALO_QT_SOURCE build=$BEXALO_CACHE/build-qt-$name-$key started
     # Called where set -e does not hold (under a lock, in a test of "||"): every step says so itself.
     rm -rf "$prefix" "$build" && mkdir -p "$build/qt" || return 1

@@ -22,6 +22,7 @@ import fnmatch
 import json
 import os
 import re
+import string
 import sys
 
 SOURCE_EXTENSIONS = (".c", ".cc", ".cpp", ".cxx")
@@ -118,13 +119,33 @@ class QtSource:
                 yield path
 
 
-def read_rules(path):
+def cmake_cache(build):
+    """The variables of the build's CMake cache, by name."""
+    variables = {}
+    try:
+        with open(os.path.join(build, "CMakeCache.txt"), encoding="utf-8", errors="replace") as f:
+            for line in f:
+                m = re.match(r"([A-Za-z_][A-Za-z0-9_]*):[A-Z]+=(.*)$", line.rstrip("\n"))
+                if m:
+                    variables[m.group(1)] = m.group(2)
+    except FileNotFoundError:
+        pass
+    return variables
+
+
+def read_rules(path, variables):
+    """The rules of PATH, with ${NAME} in them replaced by the build's cache variable NAME (where
+    the build found a file the system keeps in a folder of its own)."""
     rules = []
     with open(path, encoding="utf-8") as f:
         for number, line in enumerate(f, 1):
             line = line.rstrip("\n")
             if not line.strip() or line.lstrip().startswith("#"):
                 continue
+            try:
+                line = string.Template(line).substitute(variables)
+            except (KeyError, ValueError) as e:
+                raise NoticeError(f"{path}:{number}: the build's CMake cache has no variable {e}") from None
             fields = line.split("\t")
             if len(fields) != 3:
                 raise NoticeError(f"{path}:{number}: a rule is pattern, name and notice, apart by tabs")
@@ -248,7 +269,7 @@ def main(argv):
         with open(args.program, "rb") as f:
             program = f.read()
         qt = QtSource(args.qt_source)
-        parts, applied = find_notices(linked_text, program, args.build, args.qt_prefix, qt, read_rules(args.rules))
+        parts, applied = find_notices(linked_text, program, args.build, args.qt_prefix, qt, read_rules(args.rules, cmake_cache(args.build)))
         write_notices(args.out, parts, applied, qt, args.qt_version, args.licence_name)
     except (NoticeError, OSError) as e:
         print("notices: " + str(e), file=sys.stderr)

@@ -20,7 +20,8 @@ bexalo_desktop_packages=(
     qt6-qpa-plugins libqt6multimedia6 gstreamer1.0-plugins-base
     xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
     dbus-x11 dbus-daemon dbus-bin at-spi2-core
-    desktop-file-utils appstream lintian clang-format shellcheck jq
+    desktop-file-utils appstream lintian clang-format-19 shellcheck jq
+    pulseaudio pulseaudio-utils
 )
 
 # Says what failed and fails; `... || bexalo_fail "why"` where set -e does not reach.

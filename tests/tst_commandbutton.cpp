@@ -115,7 +115,7 @@ void tst_CommandButton::afterNoTheKeyboardDoesNotReachTheNextExercise()
     QFETCH(int, key);
     ExerciseRig rig;
     ExerciseWindow *w = rig.open(window, 1);
-    QApplication::setActiveWindow(w);
+    w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
     const Esercizio &e = w->esercizio();
     QVERIFY(R::answer(w, 0, e.cifraDa, e.cifraU == 0 ? 1 : 0));

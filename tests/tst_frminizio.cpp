@@ -183,7 +183,6 @@ QString tst_FrmInizio::frameStates() const
 bool tst_FrmInizio::activateStart()
 {
     m_window->activateWindow();
-    QApplication::setActiveWindow(m_window);
     return QTest::qWaitForWindowActive(m_window) &&
            QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == m_window->windowHandle(); });
 }

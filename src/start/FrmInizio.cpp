@@ -26,12 +26,10 @@ constexpr Colour kOptionColour = 0xFFE0C0;
 FrmInizio::FrmInizio(Modulo1 &modulo)
     : Form(frmInizioDesign()), m_modulo(modulo), Picture1(get<PictureBox>("Picture1")),
       Picture2(get<PictureBox>("Picture2")), timerTendine(get<Timer>("timerTendine")), Frame1(get<Frame>("Frame1")),
-      Frame2(get<Frame>("Frame2")),
-      Frame3(get<Frame>("Frame3")), Option1{get<OptionButton>("Option1", 0), get<OptionButton>("Option1", 1)},
-      Option2{get<OptionButton>("Option2", 0), get<OptionButton>("Option2", 1)}, Option3{
-                                                                                     get<OptionButton>("Option3", 0),
-                                                                                     get<OptionButton>("Option3", 1),
-                                                                                     get<OptionButton>("Option3", 2)}
+      Frame2(get<Frame>("Frame2")), Frame3(get<Frame>("Frame3")),
+      Option1{get<OptionButton>("Option1", 0), get<OptionButton>("Option1", 1)},
+      Option2{get<OptionButton>("Option2", 0), get<OptionButton>("Option2", 1)},
+      Option3{get<OptionButton>("Option3", 0), get<OptionButton>("Option3", 1), get<OptionButton>("Option3", 2)}
 {
     connectHandlers();
 }

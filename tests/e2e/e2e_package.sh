@@ -21,9 +21,10 @@ dpkg-deb -I "$deb" >"$work/info.txt"
 dpkg-deb -c "$deb" >"$work/contents.txt"
 
 # What a fresh machine needs to run it: the Qt 6 libraries it links, the platform plugins it
-# loads, and the fonts its windows name.
+# loads, and the fonts its windows name. Qt Core's package is libqt6core6t64 from Debian 13 on
+# (and Ubuntu 24.04), with 64-bit time.
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins fonts-liberation2; do
+for dep in 'libqt6core6(t64)?' libqt6gui6 libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins fonts-liberation2; do
     grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || e2e_fail "Depends lacks $dep: $depends"
 done
 

@@ -4,7 +4,7 @@
 # The Qt source cache of scripts/crossqt.sh, with a stand-in apt-get on PATH and a tiny source
 # package instead of Qt's: a failed fetch fails the command and leaves no completion mark, also
 # where set -e does not reach; a fetch that works leaves the source and the mark; two fetches at
-# once fetch once.
+# once fetch once; a Qt build that fails leaves nothing in the cache.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
@@ -77,6 +77,24 @@ wait "$second" || fail "the second of two fetches failed: $(cat "$work/out")"
 # A later run finds it and fetches nothing.
 fetch "$cache" || fail "a cached source was not found"
 [ "$(wc -l < "$work/fetches")" -eq 1 ] || fail "a cached source was fetched again"
+
+# A Qt build that fails (here its configure, after installing half a Qt) fails the command and
+# leaves nothing of it in the cache: no mark, no half-installed Qt, no build folder.
+cat > "$cache/src/qtbase-1.0/source/configure" <<'CONFIGURE'
+#!/bin/sh
+mkdir -p "$2" && touch "$2/half" && echo "configure: no compiler for you" && exit 1
+CONFIGURE
+if BEXALO_CACHE=$cache bash -c '
+    set -euo pipefail
+    source "$0/scripts/crossqt.sh"
+    bexalo_qt_debian_version() { echo 1.0; }
+    bexalo_release_host_check() { :; }
+    bexalo_cross_qt test -no-gui' "$root" >"$work/out" 2>&1; then
+    fail "a failed Qt build succeeded"
+fi
+grep -q "building Qt for test failed" "$work/out" || fail "a failed Qt build says nothing: $(cat "$work/out")"
+left=$(find "$cache" -maxdepth 1 -name '*-test-*' ! -name '*.lock')
+[ -z "$left" ] || fail "a failed Qt build left $left"
 
 [ "$failures" -eq 0 ] && echo "Qt source cache: all checks passed"
 exit $((failures > 0))

@@ -53,7 +53,9 @@ class Notices(unittest.TestCase):
         self.rules = os.path.join(t, "third-party.txt")
         write(self.rules, "# comment\n/opt/runtime/*\tThe runtime\t" + os.path.join(t, "runtime-copyright")
               + "\n/opt/gcc/*\tGCC runtime\tnone: runtime exception\n"
-              + f"data:{t}/fonts/*.ttf\tOur fonts\t{t}/fonts/COPYRIGHT\n")
+              + "data:${FONT_DIR}/*.ttf\tOur fonts\t${FONT_DIR}/COPYRIGHT\n")
+        # Where the fonts are, the build found (as CMake finds the system's Liberation fonts).
+        write(os.path.join(t, "build", "CMakeCache.txt"), f"//Where the fonts are\nFONT_DIR:PATH={t}/fonts\n")
         # The build's own resource of fonts (compressed by rcc, so not found by their bytes).
         write(os.path.join(t, "fonts", "Sans.ttf"), FONT[1:] + b"x")
         write(os.path.join(t, "fonts", "COPYRIGHT"), "Our fonts' copyright.\n")
