@@ -99,8 +99,10 @@ def main():
     if page.count("<head>\n") != 1:
         fail("index.html must have one <head>")
     policy = webpolicy.one_file(scripts, styles)
+    if '"' in policy:
+        fail("the policy cannot stand in a quoted attribute: " + policy)
     page = page.replace("<head>\n", '<head>\n<meta http-equiv="Content-Security-Policy" content="%s">\n'
-                        % html.escape(policy), 1)
+                        % html.escape(policy, quote=False), 1)
 
     notice = ("<!-- bexalo in one file. Its licence texts are at the end of this file: %s. -->\n"
               % ", ".join(licences))

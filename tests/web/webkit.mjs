@@ -109,6 +109,8 @@ const source = (fn) => (typeof fn === "function" ? fn.toString() : `() => (${fn}
 class WebKitPage {
   constructor(session) {
     this.session = session;
+    this.queue = Promise.resolve();
+    this.address = "about:blank";
     this.initScripts = [];
     this.view = null;
     this.hasTouch = false;
@@ -161,8 +163,12 @@ class WebKitPage {
     };
   }
 
+  // The driver's commands, sent one after another in the order they were called (a click that
+  // leaves the page waits behind the mark that waitForNavigation sets first).
   command(method, path, body) {
-    return request(this.session, method, path, body);
+    const answer = this.queue.then(() => request(this.session, method, path, body));
+    this.queue = answer.catch(() => {});
+    return answer;
   }
 
   async goto(url) {
@@ -171,6 +177,7 @@ class WebKitPage {
   }
 
   async afterLoad() {
+    this.address = await this.command("GET", "/url");
     for (const [fn, args] of this.initScripts) await this.evaluate(fn, ...args);
   }
 
@@ -226,7 +233,7 @@ class WebKitPage {
   }
 
   async title() { return this.command("GET", "/title"); }
-  async url() { return this.command("GET", "/url"); }
+  url() { return this.address; }
   async cookies() { return this.command("GET", "/cookie"); }
 
   async screenshot() {
