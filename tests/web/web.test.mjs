@@ -322,11 +322,14 @@ test("'Esci' ends the program with a message in Italian and an offer to start ag
   await s.close();
 });
 
-test("the program travels brotli-compressed to the browser, gzipped from a gzip-only host, plain otherwise", async () => {
+// WebKitGTK asks a server on plain http for "gzip, deflate" only, so there the site travels gzipped.
+const BEST = BROWSER === "webkit" ? "gzip" : "br";
+
+test("the program travels brotli-compressed to the browser (gzipped to WebKit), gzipped from a gzip-only host, plain otherwise", async () => {
   const expected = createHash("sha256").update(readFileSync(path.join(site, "bexalo.wasm"))).digest("hex");
   const gzipServer = await serve(site, ["--gzip-only"]);
   try {
-    for (const [url, coding] of [[server.url, "br"], [gzipServer.url, "gzip"]]) {
+    for (const [url, coding] of [[server.url, BEST], [gzipServer.url, "gzip"]]) {
       const context = await browser.browser.createBrowserContext();
       const page = await context.newPage();
       await page.goto(url);

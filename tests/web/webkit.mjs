@@ -4,9 +4,8 @@
 // Debian's WebKitGTK, Safari's engine, for the browser tests: WebKitWebDriver drives its
 // MiniBrowser over W3C WebDriver (HTTP and JSON), and this file gives the tests the part of
 // puppeteer's browser, context and page they use, on top of it. Puppeteer itself drives only
-// Chromium and Firefox; a W3C client from npm that drives all three (WebdriverIO, selenium-webdriver)
-// would have to drive Chromium and Firefox through chromedriver and geckodriver too, of which
-// Debian 12 has only the first, and would bring dozens of packages in for what these few calls do.
+// Chromium and Firefox; the W3C clients on npm that drive all three (selenium-webdriver,
+// WebdriverIO) drive Firefox only through geckodriver, which Debian 12 does not package.
 //
 // Each browser context is one WebDriver session, that is one MiniBrowser of its own with an
 // ephemeral profile (its automation mode keeps nothing). What classic WebDriver cannot do is not
