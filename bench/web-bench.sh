@@ -17,7 +17,8 @@
 # First frame: bench/web-probe.js, put first into copies of the pages (build-web/bench/), counts
 # from navigation start (performance.now()) to the first WebGL draw call, the first picture Qt
 # puts on the canvas; median of BEXALO_WEB_RUNS loads (9 by default). BEXALO_BROWSERS names the
-# engines (all three by default).
+# engines (all three by default); BEXALO_WEB_BASELINE=0 leaves out the empty window (its build
+# and the rounds beside it).
 #
 # Usage: bench/web-bench.sh   (builds the site first when the program has changed, and the
 # baseline in a build folder of its own, build-web/baseline/)
@@ -29,25 +30,28 @@ source "$root/bench/lib.sh"
 # The site step is cheap when nothing changed, and the site measured is never older than the
 # program.
 bexalo_web_build
-bexalo_web_configure "$BEXALO_WEB_BUILD/baseline" -DBEXALO_BUILD_BENCH=ON
-cmake --build "$BEXALO_WEB_BUILD/baseline" --target bexalo_baseline -j"$(nproc)"
+baseline=
+if [ "${BEXALO_WEB_BASELINE:-1}" != 0 ]; then
+    bexalo_web_configure "$BEXALO_WEB_BUILD/baseline" -DBEXALO_BUILD_BENCH=ON
+    cmake --build "$BEXALO_WEB_BUILD/baseline" --target bexalo_baseline -j"$(nproc)"
 
-baseline=$BEXALO_WEB_BUILD/baseline-site
-rm -rf "$baseline"
-mkdir -p "$baseline"
-bexalo_web_page "$baseline"
-cp "$BEXALO_WEB_BUILD/baseline/bexalo_baseline.js" "$BEXALO_WEB_BUILD/baseline/bexalo_baseline.wasm" \
-    "$BEXALO_WEB_SITE/favicon.ico" "$baseline/"
-# The page names its program in the loader's data-program attribute.
-sed -i 's/data-program="bexalo"/data-program="bexalo_baseline"/' "$baseline/index.html"
-grep -q 'data-program="bexalo_baseline"' "$baseline/index.html" ||
-    bexalo_fail "the page no longer loads its program the way this script expects"
-bexalo_web_precompress "$baseline"
+    baseline=$BEXALO_WEB_BUILD/baseline-site
+    rm -rf "$baseline"
+    mkdir -p "$baseline"
+    bexalo_web_page "$baseline"
+    cp "$BEXALO_WEB_BUILD/baseline/bexalo_baseline.js" "$BEXALO_WEB_BUILD/baseline/bexalo_baseline.wasm" \
+        "$BEXALO_WEB_SITE/favicon.ico" "$baseline/"
+    # The page names its program in the loader's data-program attribute.
+    sed -i 's/data-program="bexalo"/data-program="bexalo_baseline"/' "$baseline/index.html"
+    grep -q 'data-program="bexalo_baseline"' "$baseline/index.html" ||
+        bexalo_fail "the page no longer loads its program the way this script expects"
+    bexalo_web_precompress "$baseline"
+fi
 
 # The copies that are timed: each page with bench/web-probe.js first in its head.
 probed=$BEXALO_WEB_BUILD/bench
 rm -rf "$probed"
-mkdir -p "$probed/site" "$probed/baseline"
+mkdir -p "$probed/site"
 probe() { # PAGE OUT ELEMENT: PAGE with ELEMENT first in its head, into OUT
     python3 - "$@" <<'PY'
 import sys
@@ -58,7 +62,8 @@ if text.count("<head>\n") != 1:
 open(out, "w", encoding="utf-8").write(text.replace("<head>\n", "<head>\n" + element + "\n", 1))
 PY
 }
-for pair in "$BEXALO_WEB_SITE:site" "$baseline:baseline"; do
+for pair in "$BEXALO_WEB_SITE:site" ${baseline:+"$baseline:baseline"}; do
+    mkdir -p "$probed/${pair#*:}"
     for f in "${pair%%:*}"/*; do
         ln -s "$f" "$probed/${pair#*:}/"
     done
@@ -90,7 +95,8 @@ sizes() { # folder -> "raw gzipped brotli" bytes of every file but the twins
 }
 mb() { awk -v b="$1" 'BEGIN { printf "%.2f MB", b / 1e6 }'; }
 site_sizes=$(sizes "$BEXALO_WEB_SITE")
-base_sizes=$(sizes "$baseline")
+base_sizes=0
+[ -z "$baseline" ] || base_sizes=$(sizes "$baseline")
 read -r site_raw site_gz site_br <<<"$site_sizes"
 read -r base_raw base_gz base_br <<<"$base_sizes"
 wasm=$BEXALO_WEB_SITE/bexalo.wasm
@@ -98,7 +104,7 @@ echo "site:      $(mb "$site_raw") raw, $(mb "$site_gz") gzipped, $(mb "$site_br
     "  (goal: at most 3.8 MB gzipped, 3.2 MB brotli)"
 echo "  bexalo.wasm $(mb "$(stat -c %s "$wasm")") raw, $(mb "$(packed "$wasm" .gz gzip -9 -n -c)") gzipped," \
     "$(mb "$(packed "$wasm" .br brotli -q 11 -c)") brotli"
-echo "baseline:  $(mb "$base_raw") raw, $(mb "$base_gz") gzipped, $(mb "$base_br") brotli"
+[ -z "$baseline" ] || echo "baseline:  $(mb "$base_raw") raw, $(mb "$base_gz") gzipped, $(mb "$base_br") brotli"
 
 one_file=$BEXALO_WEB_BUILD/bexalo.html
 echo "one file:  $(mb "$(stat -c %s "$one_file")") raw ($(ratio "$(stat -c %s "$one_file")" "$site_raw") the site's raw size;" \
@@ -107,7 +113,7 @@ echo "one file:  $(mb "$(stat -c %s "$one_file")") raw ($(ratio "$(stat -c %s "$
 bexalo_web_browsers
 bexalo_web_node_modules
 runs=${BEXALO_WEB_RUNS:-9}
-node "$root/bench/web-bench.mjs" "$probed/site" "$probed/baseline" "$probed/bexalo.html" "$runs" \
+node "$root/bench/web-bench.mjs" "$probed/site" "${baseline:+$probed/baseline}" "$probed/bexalo.html" "$runs" \
     "${BEXALO_WEB_HEAP_ROUNDS:-5}" |
     while IFS=$'\t' read -r kind f1 f2 f3 f4; do
         case $kind in
