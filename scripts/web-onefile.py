@@ -44,9 +44,18 @@ def script(text, attributes=""):
     return "<script%s>%s</script>\n" % (attributes, text)
 
 
+def gzipped(path):
+    """The file's bytes gzipped: its twin NAME.gz when the site has one (./package-web makes it
+    with zopfli, smaller than zlib's best) and it unpacks to the file, else zlib's level 9."""
+    raw = read(path, "rb")
+    if os.path.isfile(path + ".gz"):
+        packed = read(path + ".gz", "rb")
+        if gzip.decompress(packed) == raw:
+            return packed
+    return gzip.compress(raw, compresslevel=9, mtime=0)
+
+
 def data(element_id, raw, encoding=None):
-    if encoding == "gzip":
-        raw = gzip.compress(raw, compresslevel=9, mtime=0)
     return script(base64.b64encode(raw).decode("ascii"),
                   ' type="application/octet-stream" id="%s"%s'
                   % (html.escape(element_id), ' data-encoding="%s"' % encoding if encoding else ""))
@@ -76,7 +85,7 @@ def main():
     if len(found) != 1:
         fail("index.html must load its program with one <script src=... data-program=...>")
     loader, program = found[0]
-    embedded = data("bexalo-wasm", read(os.path.join(site, program + ".wasm"), "rb"), "gzip")
+    embedded = data("bexalo-wasm", gzipped(os.path.join(site, program + ".wasm")), "gzip")
     for sound in (n for n in names if n.endswith(".wav")):
         embedded += data("bexalo-sound-" + sound, read(os.path.join(site, sound), "rb"))
     embedded += script(code(program + ".js"))
