@@ -186,8 +186,13 @@ class WebKitPage {
 
   // Calls fn in the page (awaiting what it returns), through WebDriver's asynchronous script.
   async evaluate(fn, ...args) {
+    return this.call(source(fn), args);
+  }
+
+  // Calls the function whose text is `fn` in the page with `args`.
+  async call(fn, args) {
     const script = `const done = arguments[arguments.length - 1];
-      Promise.resolve().then(() => (${source(fn)})(...Array.prototype.slice.call(arguments, 0, -1)))
+      Promise.resolve().then(() => (${fn})(...Array.prototype.slice.call(arguments, 0, -1)))
         .then((v) => done({ value: v === undefined ? null : v }), (e) => done({ error: String(e && e.stack || e) }));`;
     const answer = await this.command("POST", "/execute/async", { script, args });
     if (answer && answer.error !== undefined) throw new Error("in the page: " + answer.error);
@@ -195,7 +200,7 @@ class WebKitPage {
   }
 
   async $eval(selector, fn) {
-    return this.evaluate(`(selector) => (${source(fn)})(document.querySelector(selector))`, selector);
+    return this.call(`(selector) => (${source(fn)})(document.querySelector(selector))`, [selector]);
   }
 
   // Polls fn until it returns something true; while a page is being left for another, a call may
