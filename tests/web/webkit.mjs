@@ -11,7 +11,7 @@
 // ephemeral profile (its automation mode keeps nothing). What classic WebDriver cannot do is not
 // offered, and the tests check it otherwise or only in the other two engines: watching or
 // refusing the page's requests, scripts run before the page's own (evaluateOnNewDocument runs
-// them once the page has loaded), DevTools sessions, network emulation; and touch (below).
+// them once the page has loaded), DevTools sessions, network emulation; and touch events (below).
 import { spawn } from "node:child_process";
 import { createServer } from "node:net";
 import { setTimeout as sleep } from "node:timers/promises";
@@ -33,7 +33,8 @@ async function freePort() {
 // WebKitWebDriver on a free port of 127.0.0.1, drawing on `display`.
 export async function launchWebKit(display) {
   const port = await freePort();
-  const driver = spawn(process.env.BEXALO_WEBKITDRIVER || "WebKitWebDriver", [`--port=${port}`], {
+  // One session at a time: a new one replaces one a failed test left open.
+  const driver = spawn(process.env.BEXALO_WEBKITDRIVER || "WebKitWebDriver", [`--port=${port}`, "--replace-on-new-session"], {
     stdio: ["ignore", "ignore", "inherit"],
     env: { ...process.env, DISPLAY: display },
   });
@@ -133,25 +134,12 @@ class WebKitPage {
       },
     };
     // WebKitGTK's WebDriver turns a touch action into mouse events where the X server has no
-    // touch screen (Xvfb has none): the page would see a mouse. So a finger is the touch events
-    // an iPad's Safari sends, touchstart and touchend at the point, dispatched by the page's
-    // script (untrusted, which the program does not ask).
-    this.finger = { x: 0, y: 0 };
-    const touch = (type, x, y) => this.evaluate((type, x, y) => {
-      const target = document.elementFromPoint(x, y);
-      const point = { identifier: 1, target, clientX: x, clientY: y, pageX: x, pageY: y, screenX: x, screenY: y };
-      const finger = new Touch({ ...point, radiusX: 10, radiusY: 10, force: 1 });
-      const down = type === "touchend" ? [] : [finger];
-      target.dispatchEvent(new TouchEvent(type, {
-        touches: down, targetTouches: down, changedTouches: [finger], bubbles: true, cancelable: true, composed: true,
-      }));
-    }, type, x, y);
+    // touch screen (Xvfb has none), and its page has no Touch constructor to make touch events
+    // with: so in WebKit a tap reaches the program as the mouse events a tap ends in.
+    const finger = (...steps) => perform([{ type: "pointer", id: "finger", parameters: { pointerType: "touch" }, actions: steps }]);
     this.touchscreen = {
-      touchStart: (x, y) => {
-        this.finger = { x: Math.round(x), y: Math.round(y) };
-        return touch("touchstart", this.finger.x, this.finger.y);
-      },
-      touchEnd: () => touch("touchend", this.finger.x, this.finger.y),
+      touchStart: (x, y) => finger(at(x, y), { type: "pointerDown", button: 0 }),
+      touchEnd: () => finger({ type: "pointerUp", button: 0 }),
     };
     const keys = (...steps) => perform([{ type: "key", id: "keyboard", actions: steps }]);
     this.keyboard = {
