@@ -7,7 +7,9 @@
         PORT 0 (the default 8080 otherwise) takes any free port; --gzip-only never sends the
         brotli files, as hosts that know only gzip do
 
-Nothing but files: no server code, no cookies. The first line printed is the address.
+Nothing but files: no server code, no cookies. The first line printed is the address. Every
+answer carries the site's Content-Security-Policy (scripts/webpolicy.py), which lets the page
+load and fetch from this server's own origin only.
 
 Where a file has a precompressed twin beside it (NAME.br, NAME.gz, made by ./package-web) that
 is not older than it, and the request accepts that encoding, the twin is sent as the file with
@@ -18,6 +20,8 @@ import http.server
 import os
 import sys
 import urllib.parse
+
+import webpolicy
 
 ENCODINGS = [("br", ".br"), ("gzip", ".gz")]
 
@@ -48,6 +52,10 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
     def log_message(self, *args):
         pass
+
+    def end_headers(self):
+        self.send_header("Content-Security-Policy", webpolicy.SITE)
+        super().end_headers()
 
     def send_head(self):
         path = self.translate_path(self.path)

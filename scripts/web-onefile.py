@@ -3,17 +3,24 @@
 # Copyright (C) The bexalo developers
 """web-onefile.py SITE OUT: the site folder made into one page that needs nothing beside it.
 
-The site's page with, in place of what it fetches, the same files in the page itself: the loader
-and the program's script as scripts, the WebAssembly and every sound (*.wav) as base64 text in
-script elements the loader reads, the icon as a data: address, and every licence text (*.txt)
-as plain text at the end, named in a comment at the top. Opened from a disk (file://) it makes
-no request at all.
+The site's page with, in place of what it fetches, the same files in the page itself: its
+scripts (the loader, the page's own, and the program's script before the loader) and its style
+sheet inline, the WebAssembly gzipped and every sound (*.wav) as base64 text in script elements
+the loader reads, the icon as a data: address, and every licence text (*.txt) as plain text at
+the end, named in a comment at the top. Its head opens with a Content-Security-Policy that
+allows those inline scripts and that style by their hashes and no address at all
+(scripts/webpolicy.py): opened from a disk (file://) it makes no request, and the browser
+refuses any it were asked to make. No shipped script may build code at run time (eval, new
+Function), which that policy forbids: such a script stops the build here.
 """
 import base64
+import gzip
 import html
 import os
 import re
 import sys
+
+import webpolicy
 
 
 def fail(message):
@@ -25,6 +32,10 @@ def read(path, mode="r"):
         return f.read()
 
 
+# What builds code from text at run time, in a script's text.
+BUILDS_CODE = re.compile(r"\beval\s*\(|\bnew\s+Function\b|(?<![\w.$])Function\s*\(")
+
+
 def script(text, attributes=""):
     # A script element ends at the first "</script"; the HTML parser's escaped states start at
     # "<!--". Neither may be inside.
@@ -33,9 +44,21 @@ def script(text, attributes=""):
     return "<script%s>%s</script>\n" % (attributes, text)
 
 
-def data(element_id, raw):
+def gzipped(path):
+    """The file's bytes gzipped: its twin NAME.gz when the site has one (./package-web makes it
+    with zopfli, smaller than zlib's best) and it unpacks to the file, else zlib's level 9."""
+    raw = read(path, "rb")
+    if os.path.isfile(path + ".gz"):
+        packed = read(path + ".gz", "rb")
+        if gzip.decompress(packed) == raw:
+            return packed
+    return gzip.compress(raw, compresslevel=9, mtime=0)
+
+
+def data(element_id, raw, encoding=None):
     return script(base64.b64encode(raw).decode("ascii"),
-                  ' type="application/octet-stream" id="%s"' % html.escape(element_id))
+                  ' type="application/octet-stream" id="%s"%s'
+                  % (html.escape(element_id), ' data-encoding="%s"' % encoding if encoding else ""))
 
 
 def main():
@@ -43,24 +66,52 @@ def main():
         fail("usage: web-onefile.py SITE OUT")
     site, out = sys.argv[1:]
     page = read(os.path.join(site, "index.html"))
+    names = sorted(os.listdir(site))
+    licences = [n for n in names if n.endswith(".txt")]
+    scripts, styles = [], []  # the inline texts the policy allows
+
+    def code(name):
+        text = read(os.path.join(site, name))
+        found = BUILDS_CODE.search(text)
+        if found:
+            line = text.count("\n", 0, found.start()) + 1
+            fail("%s builds code at run time (line %d: %r), which the page's policy forbids"
+                 % (name, line, text[found.start():found.start() + 40]))
+        scripts.append(text)
+        return text
+
+    # The loader, with the program's data and script before it; then the page's other scripts.
     found = re.findall(r'<script src="([^"]+)" data-program="([^"]+)"></script>\n', page)
     if len(found) != 1:
         fail("index.html must load its program with one <script src=... data-program=...>")
     loader, program = found[0]
-    names = sorted(os.listdir(site))
-    licences = [n for n in names if n.endswith(".txt")]
-    embedded = data("bexalo-wasm", read(os.path.join(site, program + ".wasm"), "rb"))
+    embedded = data("bexalo-wasm", gzipped(os.path.join(site, program + ".wasm")), "gzip")
     for sound in (n for n in names if n.endswith(".wav")):
         embedded += data("bexalo-sound-" + sound, read(os.path.join(site, sound), "rb"))
-    embedded += script(read(os.path.join(site, program + ".js")))
-    embedded += script(read(os.path.join(site, loader)), ' data-program="%s"' % html.escape(program))
+    embedded += script(code(program + ".js"))
+    embedded += script(code(loader), ' data-program="%s"' % html.escape(program))
     page = page.replace('<script src="%s" data-program="%s"></script>\n' % found[0], embedded)
+    page = re.sub(r'<script src="([^"]+)"></script>\n', lambda m: script(code(m.group(1))), page)
+
+    def style(m):
+        styles.append(read(os.path.join(site, m.group(1))))
+        return "<style>%s</style>" % styles[-1]
+    page = re.sub(r'<link rel="stylesheet" href="([^"]+)">', style, page)
 
     icon = '<link rel="icon" href="favicon.ico">'
     if page.count(icon) != 1:
         fail("index.html must name its icon as " + icon)
     page = page.replace(icon, '<link rel="icon" href="data:image/x-icon;base64,%s">'
                         % base64.b64encode(read(os.path.join(site, "favicon.ico"), "rb")).decode("ascii"))
+
+    # The policy first in the head, so that it covers everything after it.
+    if page.count("<head>\n") != 1:
+        fail("index.html must have one <head>")
+    policy = webpolicy.one_file(scripts, styles)
+    if '"' in policy:
+        fail("the policy cannot stand in a quoted attribute: " + policy)
+    page = page.replace("<head>\n", '<head>\n<meta http-equiv="Content-Security-Policy" content="%s">\n'
+                        % html.escape(policy, quote=False), 1)
 
     notice = ("<!-- bexalo in one file. Its licence texts are at the end of this file: %s. -->\n"
               % ", ".join(licences))
@@ -76,6 +127,8 @@ def main():
     left = [m for m in re.findall(r'(?:src|href)="([^"]+)"', page) if not m.startswith("data:")]
     if left:
         fail("the page still fetches " + ", ".join(left))
+    if page.find('<meta charset="utf-8">') > 1000:
+        fail("the page's character set must be named in its first 1024 bytes")
     with open(out + ".part", "w", encoding="utf-8") as f:
         f.write(page)
     os.replace(out + ".part", out)

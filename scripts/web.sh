@@ -7,7 +7,7 @@ BEXALO_WEB_BUILD=${BEXALO_WEB_BUILD:-$BEXALO_ROOT/build-web}
 BEXALO_WEB_SITE=$BEXALO_WEB_BUILD/site
 # shellcheck source=setup.sh
 source "$BEXALO_ROOT/scripts/setup.sh"
-bexalo_install_packages "${bexalo_build_packages[@]}" emscripten nodejs python3 brotli
+bexalo_install_packages "${bexalo_build_packages[@]}" emscripten nodejs python3 brotli zopfli
 # shellcheck source=webqt.sh
 source "$BEXALO_ROOT/scripts/webqt.sh"
 
@@ -42,14 +42,22 @@ bexalo_web_icon() {
     QT_QPA_PLATFORM=offscreen "$host/make_icons" ico "$1"
 }
 
+# The page around the program, into FOLDER: index.html, its style and script, the loader.
+bexalo_web_page() {
+    local f
+    for f in index.html page.css page.js loader.js; do
+        cp "$BEXALO_ROOT/packaging/web/$f" "$1/"
+    done
+}
+
 # Everything into the site folder, and the site into one file, bexalo.html.
 bexalo_web_build() {
     bexalo_web_program
     local program=$BEXALO_WEB_BUILD/program site=$BEXALO_WEB_SITE
     rm -rf "$site"
     mkdir -p "$site"
-    cp "$BEXALO_ROOT/packaging/web/index.html" "$BEXALO_ROOT/packaging/web/loader.js" "$program/bexalo.js" \
-        "$program/bexalo.wasm" "$BEXALO_ROOT/src/assets/positivo.wav" "$site/"
+    bexalo_web_page "$site"
+    cp "$program/bexalo.js" "$program/bexalo.wasm" "$BEXALO_ROOT/src/assets/positivo.wav" "$site/"
     bexalo_web_icon "$site/favicon.ico"
     cp "$BEXALO_ROOT/LICENSE" "$site/COPYING.txt"
     bexalo_cross_notices "$program" "$program/bexalo.wasm" COPYING.txt "$site/NOTICES.txt"
@@ -58,23 +66,24 @@ bexalo_web_build() {
     python3 "$BEXALO_ROOT/scripts/web-onefile.py" "$site" "$BEXALO_WEB_BUILD/bexalo.html"
 }
 
-# Beside each large text or code file of FOLDER, its gzip (-9) and brotli (-q 11) twins, NAME.gz
-# and NAME.br, for servers that send such files as they are (scripts/serve-web.py does). Brotli's
-# best level takes a while on the program, so the twins are kept in the build folder by their
-# file's hash and made again only when it changes.
+# Beside each large text or code file of FOLDER, its gzip and brotli (-q 11) twins, NAME.gz and
+# NAME.br, for servers that send such files as they are (scripts/serve-web.py does); the one file
+# carries the program's gzip twin. The gzip is zopfli's (one iteration: 3 to 4 % smaller than
+# gzip -9, any gzip reader unpacks it). Both take a while on the program, so the twins are kept
+# in the build folder by their file's hash and made again only when it changes.
 bexalo_web_precompress() {
     local folder=$1 cache=$BEXALO_WEB_BUILD/precompressed f hash
     mkdir -p "$cache"
     for f in "$folder"/*.wasm "$folder"/*.js "$folder"/*.html "$folder"/*.txt; do
-        [ -f "$f" ] && [ "$(stat -c %s "$f")" -ge 1024 ] || continue
+        if [ ! -f "$f" ] || [ "$(stat -c %s "$f")" -lt 1024 ]; then continue; fi
         hash=$(sha256sum < "$f" | cut -c1-64)
-        if [ ! -f "$cache/$hash.br" ]; then
-            gzip -9 -n -c "$f" > "$cache/$hash.gz.part"
+        if [ ! -f "$cache/$hash.zopfli.gz" ] || [ ! -f "$cache/$hash.br" ]; then
+            zopfli --i1 --gzip -c "$f" > "$cache/$hash.zopfli.gz.part"
             brotli -q 11 -c "$f" > "$cache/$hash.br.part"
-            mv "$cache/$hash.gz.part" "$cache/$hash.gz"
+            mv "$cache/$hash.zopfli.gz.part" "$cache/$hash.zopfli.gz"
             mv "$cache/$hash.br.part" "$cache/$hash.br"
         fi
-        cp "$cache/$hash.gz" "$f.gz"
+        cp "$cache/$hash.zopfli.gz" "$f.gz"
         cp "$cache/$hash.br" "$f.br"
     done
 }
@@ -83,4 +92,21 @@ bexalo_web_precompress() {
 bexalo_web_serve() {
     echo "Serving bexalo; open the address below in a browser (Ctrl+C stops the server):"
     exec python3 "$BEXALO_ROOT/scripts/serve-web.py" "$1" "$2"
+}
+
+# The browsers the tests and the benchmark drive: Chromium, Firefox ESR and WebKitGTK (Safari's
+# engine; its WebDriver drives its MiniBrowser), with the X server Firefox and WebKit draw on.
+bexalo_web_browsers() {
+    bexalo_install_packages chromium firefox-esr webkit2gtk-driver xvfb
+}
+
+# The node packages of tests/web (the benchmark uses them too), installed again only when the
+# lock file changes.
+bexalo_web_node_modules() {
+    command -v npm > /dev/null || bexalo_install_packages npm
+    local dir=$BEXALO_ROOT/tests/web
+    if [ ! -f "$dir/node_modules/.bexalo-lock" ] || ! cmp -s "$dir/package-lock.json" "$dir/node_modules/.bexalo-lock"; then
+        (cd "$dir" && npm ci --no-audit --no-fund --ignore-scripts)
+        cp "$dir/package-lock.json" "$dir/node_modules/.bexalo-lock"
+    fi
 }

@@ -3,7 +3,7 @@
 # Copyright (C) The bexalo developers
 # Makes the pictures of docs/ from the real program: plays the end-to-end sessions
 # (tests/e2e/e2e_start.sh, e2e_exercises.sh) under Xvfb, keeps the windows they shoot, and
-# shoots the web edition from build-web/site/ in headless Chromium when that site is built.
+# shoots the web edition from build-web/site/ (./package-web makes it) in headless Chromium.
 # Usage: tools/screenshots.sh [path to the built bexalo, default build/bexalo]
 set -euo pipefail
 
@@ -35,21 +35,35 @@ for p in "${pictures[@]}"; do
     convert "$shots/${p#*:}.png" -strip "$docs/${p%%:*}.png"
 done
 
-# The web edition: only when ./package-web has built the site.
+# The web edition, as the browser tests see it: the site from scripts/serve-web.py (its address
+# once it listens), the start window shot once its curtains have opened and stopped. Without a
+# built site docs/browser.png would be left as it was, older than the rest: that fails.
 site=$root/build-web/site
-if [ -f "$site/index.html" ] && [ -f "$site/bexalo.wasm" ]; then
-    port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-    python3 -m http.server --bind 127.0.0.1 --directory "$site" "$port" >/dev/null 2>&1 &
-    server=$!
-    trap 'kill "$server" 2>/dev/null || true; rm -rf "$shots"' EXIT
-    sleep 1
-    chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=1000,700 \
-        --virtual-time-budget=15000 --user-data-dir="$shots/chromium" \
-        --screenshot="$shots/web.png" "http://127.0.0.1:$port/" >/dev/null 2>&1
-    convert "$shots/web.png" -strip "$docs/browser.png"
-else
-    echo "no built site in build-web/site (./package-web makes it): the web picture is skipped" >&2
+if [ ! -f "$site/index.html" ] || [ ! -f "$site/bexalo.wasm" ]; then
+    echo "no built site in build-web/site: run ./package-web first (docs/browser.png is not made)" >&2
+    exit 1
 fi
+# shellcheck source=../scripts/web.sh
+source "$root/scripts/web.sh"
+bexalo_web_browsers
+bexalo_web_node_modules
+BEXALO_SHOT=$shots/web.png node --input-type=module -e "
+import { writeFileSync } from 'node:fs';
+import { serve, launch, Session } from '$root/tests/web/lib.mjs';
+import { startWindow } from '$root/tests/web/play.mjs';
+const server = await serve();
+const browser = await launch('chromium');
+try {
+  const s = await Session.open(browser.browser, server.url, { view: { width: 1000, height: 700 } });
+  await startWindow(s);
+  writeFileSync(process.env.BEXALO_SHOT, (await s.shot()).raw);
+  await s.close();
+} finally {
+  await browser.close();
+  server.close();
+}
+"
+convert "$shots/web.png" -strip "$docs/browser.png"
 
 optipng -quiet -o5 "$docs"/*.png
 du -ch "$docs"/*.png | tail -n1

@@ -3,28 +3,34 @@
 
 // Starts bexalo in the page, for both forms of the web edition: the published site, where the
 // program's script and WebAssembly lie beside the page and are fetched, and the one file
-// (bexalo.html), where scripts/web-onefile.py has put them into the page itself, with the
-// chime. Nothing else is fetched, so the one file opened from a disk (file://) makes no request.
+// (bexalo.html), where scripts/web-onefile.py has put them into the page itself, the
+// WebAssembly gzipped, with the chime. Nothing else is fetched, so the one file opened from a
+// disk (file://) makes no request; its Content-Security-Policy would refuse one anyway.
 //
 // The program is named by this script element's data-program attribute ("bexalo"; the
 // benchmark names its empty window there). The page calls loadBexalo() with what to show:
 //   canvas      the canvas the program draws into
 //   showCanvas  () the program runs: show the canvas
 //   showError   (text) it cannot start in this browser
-//   ended       () it has ended (the last window closed, or a crash)
+//   ended       () it has crashed, or left with an error. ("Esci", the normal end, does not come
+//               here: the program calls the page's bexaloProgramEnded() itself when its last
+//               window has gone.)
 "use strict";
 
 const bexaloProgram = document.currentScript.dataset.program;
 
-// What the one file carries in the page: base64 text in a script element, or nothing.
+// What the one file carries in the page, as bytes: base64 text in a script element (gzipped
+// when the element says data-encoding="gzip"), or null. atob, not a data: address: the page's
+// policy lets it fetch nothing, and a data: fetch of megabytes is slow in some engines.
 function bexaloEmbedded(id) {
   const element = document.getElementById(id);
   if (!element) return null;
   const text = atob(element.textContent.replace(/\s+/g, ""));
+  const gzipped = element.dataset.encoding === "gzip";
   element.remove(); // read once: the page need not keep the text besides the bytes
   const bytes = new Uint8Array(text.length);
   for (let i = 0; i < text.length; i++) bytes[i] = text.charCodeAt(i);
-  return bytes;
+  return gzipped ? new Blob([bytes]).stream().pipeThrough(new DecompressionStream("gzip")) : bytes;
 }
 
 // The address the program fetches its chime from: the embedded one's when the page holds it,
@@ -38,10 +44,15 @@ function bexaloSoundAddress(name) {
   return bexaloSoundAddresses[name];
 }
 
-// The program's WebAssembly, compiled while its script loads.
+// The program's WebAssembly, compiled while its script loads (and, in the one file, while it
+// is unpacked).
 function bexaloCompile() {
-  const bytes = bexaloEmbedded("bexalo-wasm");
-  if (bytes) return WebAssembly.compile(bytes);
+  const embedded = bexaloEmbedded("bexalo-wasm");
+  if (embedded instanceof Uint8Array) return WebAssembly.compile(embedded);
+  if (embedded) {
+    const unpacked = new Response(embedded, { headers: { "Content-Type": "application/wasm" } });
+    return WebAssembly.compileStreaming(unpacked);
+  }
   return fetch(bexaloProgram + ".wasm").then((response) => {
     if (!response.ok) throw new Error(response.status + " " + response.statusText + " " + response.url);
     // Streaming needs the right type; from a server that sends another, the bytes still compile.
@@ -76,6 +87,10 @@ function bexaloWebGL() {
 function loadBexalo(page) {
   if (typeof WebAssembly !== "object") return page.showError("WebAssembly non disponibile");
   if (!bexaloWebGL()) return page.showError("WebGL non disponibile");
+  // The one file unpacks its program with DecompressionStream (Chromium 80, Firefox 113,
+  // Safari 16.4 and later); an older browser is told so instead of showing an empty page.
+  if (typeof DecompressionStream !== "function" && document.getElementById("bexalo-wasm"))
+    return page.showError("serve una versione più recente: aggiornate il browser e riaprite il file");
   let ended = false;
   const end = () => {
     if (!ended) {

@@ -3,20 +3,23 @@
 
 // The one file, build-web/bexalo.html, opened from the disk as a teacher opens it with a
 // double-click: it plays as the site does, chime and "Esci" included, and asks the network for
-// nothing (every request for an address that is not file:, data: or blob: is refused and fails
-// the test).
+// nothing. Its own Content-Security-Policy forbids it any address: a whole play raises no
+// refusal, and a request it is made to send is refused by the browser. Besides, in Chromium and
+// Firefox every request for an address that is not file:, data: or blob: is refused by the test
+// and fails it; WebKit's WebDriver cannot watch requests, so there the page's own list of what it
+// loaded is read instead.
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
-import { existsSync } from "node:fs";
+import { existsSync, readFileSync, statSync } from "node:fs";
 import { pathToFileURL } from "node:url";
-import { launch, Session, oneFile } from "./lib.mjs";
-import { startWindow, openExercise, playRight, closeWindow, exitAndStartAgain } from "./play.mjs";
+import { launch, Session, oneFile, site, BROWSER } from "./lib.mjs";
+import { startWindow, openExercise, playRight, closeWindow, exitAndStartAgain, assertPolicyStops } from "./play.mjs";
 
 let browser;
 
 before(async () => {
   assert.ok(existsSync(oneFile), `${oneFile} is built (./package-web)`);
-  browser = await launch();
+  browser = await launch(BROWSER);
 });
 
 after(async () => {
@@ -46,6 +49,41 @@ test("opened from the disk: an exercise reaches Esatto with the chime, Esci offe
     await closeWindow(s, kind);
     await exitAndStartAgain(s);
     assert.deepEqual(s.refused, [], "no request but for file:, data: and blob: addresses");
+    assert.deepEqual((await s.loaded()).filter((name) => !/^(file|data|blob):/.test(name)), [],
+      "nothing loaded but from file:, data: and blob: addresses");
+    assert.deepEqual(await s.refusedByPolicy(), [], "nothing refused by the page's policy");
+  } finally {
+    await s.close();
+  }
+});
+
+test("its policy comes first in its head, allows no address, and refuses a fetch and an image to a live server", async () => {
+  const page = readFileSync(oneFile, "utf8");
+  const head = /<head>\n<meta http-equiv="Content-Security-Policy" content="([^"]+)">\n/.exec(page);
+  assert.ok(head, "the policy is the head's first element");
+  const policy = head[1];
+  assert.match(policy, /^default-src 'none'; script-src ('sha256-[A-Za-z0-9+/=]+' )+'wasm-unsafe-eval'; /);
+  assert.doesNotMatch(policy, /'unsafe-eval'|'unsafe-inline'|'self'|https?:|\*/);
+  const s = await Session.open(browser.browser, pathToFileURL(oneFile).href);
+  try {
+    await startWindow(s);
+    await assertPolicyStops(s);
+  } finally {
+    await s.close();
+  }
+});
+
+test("it carries the program compressed, and a browser without DecompressionStream says so in Italian", async () => {
+  assert.ok(statSync(oneFile).size < statSync(`${site}/bexalo.wasm`).size, "smaller than the program it carries");
+  // Scripts run before the page's own only where puppeteer drives the browser (webkit.mjs).
+  if (BROWSER === "webkit") return;
+  const s = await Session.open(browser.browser, pathToFileURL(oneFile).href, {
+    before: () => { delete window.DecompressionStream; },
+  });
+  try {
+    await s.page.waitForSelector("#errore:not([hidden])", { timeout: 10000 });
+    assert.match(await s.page.$eval("#errore", (e) => e.textContent),
+      /bexalo non si può avviare in questo browser \(serve una versione più recente: aggiornate il browser/);
   } finally {
     await s.close();
   }

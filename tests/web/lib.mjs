@@ -2,8 +2,9 @@
 // Copyright (C) The bexalo developers
 
 // What the browser tests share: the site served on 127.0.0.1, Debian's Chromium or Firefox ESR
-// driven by puppeteer-core, screenshots read pixel by pixel, and the windows of bexalo found in the
-// page. Window coordinates are the client pixels of the desktop end-to-end tests.
+// driven by puppeteer-core or WebKitGTK driven through its WebDriver (webkit.mjs), screenshots
+// read pixel by pixel, and the windows of bexalo found in the page. Window coordinates are the
+// client pixels of the desktop end-to-end tests.
 import { execFileSync, spawn } from "node:child_process";
 import { existsSync, mkdtempSync, rmSync, writeFileSync, mkdirSync } from "node:fs";
 import { tmpdir } from "node:os";
@@ -11,6 +12,7 @@ import path from "node:path";
 import { setTimeout as sleep } from "node:timers/promises";
 import puppeteer from "puppeteer-core";
 import { PNG } from "pngjs";
+import { launchWebKit } from "./webkit.mjs";
 
 const here = path.dirname(new URL(import.meta.url).pathname);
 export const root = path.resolve(here, "../..");
@@ -49,14 +51,15 @@ export async function serve(folder = site, options = []) {
   return { url, close: () => child.kill() };
 }
 
-// The browser the tests drive: "chromium" (the default) or "firefox", from BEXALO_BROWSER.
+// The browser the tests drive: "chromium" (the default), "firefox" or "webkit", from BEXALO_BROWSER.
 export const BROWSER = process.env.BEXALO_BROWSER || "chromium";
 
 // A browser, headless, with a profile of its own that is thrown away afterwards: Debian's
-// Chromium through its DevTools protocol, or Debian's Firefox ESR through WebDriver BiDi.
-// `extraArgs` go to Chromium's command line.
+// Chromium through its DevTools protocol, Debian's Firefox ESR through WebDriver BiDi, or
+// WebKitGTK's MiniBrowser through WebKitWebDriver. `extraArgs` go to Chromium's command line.
 export async function launch(browser = BROWSER, extraArgs = []) {
   if (browser === "firefox") return launchFirefox();
+  if (browser === "webkit") return launchWebKitOnX();
   if (browser !== "chromium") throw new Error(`no such browser to test: ${browser}`);
   const profile = mkdtempSync(path.join(tmpdir(), "bexalo-chromium-"));
   const chromium = await puppeteer.launch({
@@ -105,9 +108,26 @@ async function launchFirefox() {
   }
 }
 
+// WebKitGTK's MiniBrowser is a GTK window with its toolbar above the page: it needs an X server
+// (one of its own where no display is set), larger than the largest page the tests ask for.
+async function launchWebKitOnX() {
+  const xvfb = process.env.DISPLAY ? null : await startXvfb("2560x1600x24");
+  try {
+    const webkit = await launchWebKit(xvfb ? xvfb.display : process.env.DISPLAY);
+    const close = async () => {
+      await webkit.close();
+      xvfb?.stop();
+    };
+    return { browser: webkit, name: "webkit", close };
+  } catch (e) {
+    xvfb?.stop();
+    throw e;
+  }
+}
+
 // An X server in memory on a free display, which it names itself (-displayfd).
-async function startXvfb() {
-  const child = spawn("Xvfb", ["-displayfd", "3", "-screen", "0", "1920x1080x24", "-nolisten", "tcp"], {
+async function startXvfb(screen = "1920x1080x24") {
+  const child = spawn("Xvfb", ["-displayfd", "3", "-screen", "0", screen, "-nolisten", "tcp"], {
     stdio: ["ignore", "ignore", "ignore", "pipe"],
   });
   const display = await new Promise((resolve, reject) => {
@@ -157,11 +177,13 @@ const OFFLINE = /^(file|data|blob):/;
 // `offline`, every request for any other address than file:, data: or blob: is refused and
 // kept in `refused`.
 export class Session {
-  static async open(browser, url, { touch = false, offline = false, view = VIEW } = {}) {
+  // `before` is run in the page before its own scripts (puppeteer's browsers only).
+  static async open(browser, url, { touch = false, offline = false, view = VIEW, before = null } = {}) {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
     const refused = [];
-    if (offline) {
+    // WebDriver cannot watch requests: in WebKit the tests look at the page's own resource list.
+    if (offline && page.setRequestInterception) {
       await page.setRequestInterception(true);
       page.on("request", (r) => {
         if (OFFLINE.test(r.url())) return r.continue();
@@ -171,6 +193,10 @@ export class Session {
     }
     await page.setViewport({ ...view, hasTouch: touch });
     await page.evaluateOnNewDocument(() => {
+      // What the page's Content-Security-Policy refused.
+      window.bexaloRefusedByPolicy = [];
+      addEventListener("securitypolicyviolation",
+        (e) => window.bexaloRefusedByPolicy.push(`${e.effectiveDirective} ${e.blockedURI}`));
       window.bexaloSoundsStarted = 0;
       const start = AudioBufferSourceNode.prototype.start;
       AudioBufferSourceNode.prototype.start = function (...args) {
@@ -178,6 +204,7 @@ export class Session {
         return start.apply(this, args);
       };
     });
+    if (before) await page.evaluateOnNewDocument(before);
     const s = new Session(page, context, url, view);
     s.refused = refused;
     await page.goto(url, { waitUntil: "load" });
@@ -310,6 +337,16 @@ export class Session {
     const p = this.at(kind, x, y);
     const k = this.scale[kind] || { x: 1, y: 1 };
     return shot.count(colour, p.x, p.y, Math.round(w * k.x), Math.round(h * k.y));
+  }
+
+  // What the page's policy refused so far (in WebKit, since the page had loaded: webkit.mjs).
+  async refusedByPolicy() {
+    return this.page.evaluate(() => window.bexaloRefusedByPolicy);
+  }
+
+  // The addresses the page has loaded or fetched, from its own list of resources.
+  async loaded() {
+    return this.page.evaluate(() => performance.getEntriesByType("resource").map((e) => e.name));
   }
 
   async close() {

@@ -3,6 +3,7 @@
 
 // A pupil's steps through bexalo's windows, shared by the tests of the site and of the one file.
 import assert from "node:assert/strict";
+import http from "node:http";
 import { SIZES } from "./lib.mjs";
 import { START, OP1, WINDOWS, shows, face } from "./pupil.mjs";
 
@@ -77,4 +78,85 @@ export async function exitAndStartAgain(s) {
   assert.equal(s.page.url(), url, "Ricomincia loads the same page again");
   await startWindow(s);
   await assertNothingStored(s);
+}
+
+// The page's Content-Security-Policy at work: a live server on 127.0.0.1 that counts what
+// reaches it, and the page asked for a fetch and an image from it; the browser refuses both
+// (the policy's violation events fire) and the server sees nothing. No request is intercepted
+// by the test.
+export async function assertPolicyStops(s) {
+  let hits = 0;
+  const server = http.createServer((request, response) => {
+    hits++;
+    response.end("bexalo");
+  });
+  await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+  const base = `http://127.0.0.1:${server.address().port}/`;
+  try {
+    assert.equal(await (await fetch(base + "live")).text(), "bexalo", "the server answers");
+    hits = 0;
+    const seen = await s.page.evaluate(async (base) => {
+      const before = window.bexaloRefusedByPolicy.length;
+      const fetched = await fetch(base + "fetch").then(() => "answered", () => "refused");
+      const image = await new Promise((resolve) => {
+        const img = new Image();
+        img.onload = () => resolve("loaded");
+        img.onerror = () => resolve("refused");
+        img.src = base + "image.png";
+      });
+      // The violation events come as tasks of their own.
+      const end = performance.now() + 5000;
+      while (window.bexaloRefusedByPolicy.length < before + 2 && performance.now() < end)
+        await new Promise((resolve) => setTimeout(resolve, 50));
+      return { fetched, image, refused: window.bexaloRefusedByPolicy.slice(before).sort() };
+    }, base);
+    assert.equal(seen.fetched, "refused", "the fetch is refused");
+    assert.equal(seen.image, "refused", "the image is refused");
+    assert.equal(seen.refused.length, 2, `two refusals by the policy: ${seen.refused}`);
+    assert.ok(seen.refused[0].startsWith(`connect-src ${base.slice(0, -1)}`), seen.refused[0]);
+    assert.ok(seen.refused[1].startsWith(`img-src ${base.slice(0, -1)}`), seen.refused[1]);
+    assert.equal(hits, 0, "nothing reached the server");
+  } finally {
+    server.close();
+  }
+}
+
+// The most memory a WebAssembly module may grow to (bytes; null when unbounded), from its
+// memory section, or from its import of a memory.
+export function wasmMemoryLimit(bytes) {
+  let at = 8;
+  const u32 = () => {
+    let value = 0, shift = 0, byte;
+    do {
+      byte = bytes[at++];
+      value += (byte & 0x7f) * 2 ** shift;
+      shift += 7;
+    } while (byte & 0x80);
+    return value;
+  };
+  const limits = () => {
+    const flags = u32();
+    const minimum = u32();
+    return { minimum: minimum * 65536, maximum: flags & 1 ? u32() * 65536 : null };
+  };
+  while (at < bytes.length) {
+    const id = bytes[at++];
+    const size = u32();
+    const end = at + size;
+    if (id === 5 && u32() > 0) return limits();
+    if (id === 2) {
+      for (let n = u32(); n > 0; n--) {
+        at += u32(); // module name
+        at += u32(); // field name
+        const kind = bytes[at++];
+        if (kind === 2) return limits();
+        if (kind === 0) u32(); // a function's type
+        else if (kind === 1) { at++; limits(); } // a table
+        else if (kind === 3) at += 2; // a global
+        else throw new Error("unknown import kind " + kind);
+      }
+    }
+    at = end;
+  }
+  throw new Error("the module has no memory");
 }

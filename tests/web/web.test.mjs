@@ -1,20 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) The bexalo developers
 
-// bexalo in Debian's Chromium or Firefox ESR (BEXALO_BROWSER; scripts/test-web.sh runs this file
-// in each): the page served from a plain static server, played as a pupil plays it, with the
-// mouse, by touch and with the keyboard, read from screenshots.
+// bexalo in Debian's Chromium, Firefox ESR or WebKitGTK (BEXALO_BROWSER; scripts/test-web.sh
+// runs this file in each): the page served from a plain static server, played as a pupil plays
+// it, with the mouse, by touch and with the keyboard, read from screenshots; and the site's
+// Content-Security-Policy, which lets the page reach nothing but its own server.
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
-import { mkdtempSync, readdirSync, readFileSync, symlinkSync, rmSync } from "node:fs";
+import { mkdtempSync, readdirSync, readFileSync, statSync, symlinkSync, rmSync } from "node:fs";
 import { createHash } from "node:crypto";
 import http from "node:http";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { setTimeout as sleep } from "node:timers/promises";
-import { serve, launch, Session, SIZES, VIEW, bbox, site, writeSoundFile, BROWSER } from "./lib.mjs";
+import { execFileSync } from "node:child_process";
+import { serve, launch, Session, SIZES, VIEW, bbox, site, root, writeSoundFile, BROWSER } from "./lib.mjs";
 import { START, OP1, OP2, WINDOWS, shows, face, unitBeadsOp1 } from "./pupil.mjs";
-import { startWindow, openExercise, playRight, closeWindow, assertNothingStored, exitAndStartAgain } from "./play.mjs";
+import {
+  startWindow, openExercise, playRight, closeWindow, assertNothingStored, exitAndStartAgain, assertPolicyStops, wasmMemoryLimit,
+} from "./play.mjs";
 
 let server, browser;
 
@@ -61,20 +65,25 @@ test("the page is Italian, titled Bexalo, has the icon, and the start window ope
   await s.close();
 });
 
-test("with the mouse, one exercise of each direction at each level reaches Esatto, with the sound", async () => {
+test("with the mouse, one exercise of each direction at each level reaches Esatto, with the sound; the policy refuses nothing", async () => {
   const s = await started();
-  const wavs = [];
-  s.page.on("request", (r) => r.url().endsWith("positivo.wav") && wavs.push(r.url()));
   for (const [direction, level] of [["picture", 1], ["picture", 2], ["abacus", 1], ["abacus", 2]]) {
     const kind = await openExercise(s, direction, level);
+    // The hundreds "+" shows at level 2 only; FrmOperativo2's hundreds digit is 1 to 9 there,
+    // frmOperativo1's 0 to 8.
+    const shot = await s.shot();
+    assert.equal(s.pixel(shot, kind, ...face(WINDOWS[kind].ui.plus.h)) === "#FFFF00", level === 2,
+      `the hundreds "+" at level ${level}`);
     const target = await playRight(s, kind);
     if (level === 1) assert.equal(target.h, 0, "no hundreds at level 1");
-    else assert.ok(target.h > 0 || kind === "op1", "hundreds at level 2");
+    else if (kind === "op2") assert.ok(target.h > 0, "hundreds in the abacus at level 2");
     await closeWindow(s, kind);
   }
-  assert.equal(wavs.length, 1, "positivo.wav fetched once, from beside the page");
+  const wavs = (await s.loaded()).filter((name) => name.endsWith("/positivo.wav"));
+  assert.deepEqual(wavs, [server.url + "positivo.wav"], "positivo.wav fetched once, from beside the page");
   await s.page.waitForFunction(() => window.bexaloSoundsStarted >= 4, { timeout: 5000 });
   await assertNothingStored(s);
+  assert.deepEqual(await s.refusedByPolicy(), [], "nothing refused by the site's policy");
   await s.close();
 });
 
@@ -90,17 +99,28 @@ test("by touch, an exercise reaches Esatto; a bad sound file is silent", async (
     await s.findStart();
     await s.until("the curtains to open", (shot) => s.pixel(shot, "start", 10, 300) === "#FFC0FF");
     const kind = await openExercise(s, "abacus", 2, "tap");
-    const fetched = s.page.waitForResponse((r) => r.url().endsWith("/positivo.wav"), { timeout: 20000 });
     await playRight(s, kind, "tap");
-    const response = await fetched;
-    assert.equal(response.status(), 200, "the bad file was served");
-    await response.buffer(); // the whole file arrived
     await s.page.waitForFunction(() => window.bexaloSoundState === "silent", { timeout: 10000 });
+    // The whole bad file arrived (the page's list of what it fetched) and was refused.
+    const size = statSync(path.join(bad, "positivo.wav")).size;
+    const arrived = await s.page.evaluate(() => performance.getEntriesByType("resource")
+      .filter((e) => e.name.endsWith("/positivo.wav")).map((e) => e.decodedBodySize));
+    assert.deepEqual(arrived, [size], "the bad file was fetched whole, once");
     assert.equal(await soundsStarted(s), 0, "no sound from a bad file");
     await s.close();
   } finally {
     badServer.close();
     rmSync(bad, { recursive: true, force: true });
+  }
+});
+
+test("by touch on an iPad's page, 1024x768 and 820x1180, either exercise window reaches Esatto", async () => {
+  for (const [view, direction] of [[{ width: 1024, height: 768 }, "picture"], [{ width: 820, height: 1180 }, "abacus"]]) {
+    const s = await Session.open(browser.browser, server.url, { touch: true, view });
+    await startWindow(s);
+    const kind = await openExercise(s, direction, 2, "tap");
+    await playRight(s, kind, "tap");
+    await s.close();
   }
 });
 
@@ -138,7 +158,8 @@ async function chooseByKeys(s, type = (k) => s.key(k)) {
 // as no keyboard does.) Chromium takes the event as given: an Italian keyboard's Shift+2, '"'.
 // Firefox's WebDriver makes the code from the character on a US layout ('"' would arrive with
 // the code "Quote"), so there it is the US keyboard's "@"; Shift+1 is "!" on both layouts.
-const SHIFTED = { chromium: { 1: "!", 2: '"' }, firefox: { 1: "!", 2: "@" } }[BROWSER];
+// WebKit's WebDriver does as Firefox's.
+const SHIFTED = { chromium: { 1: "!", 2: '"' }, firefox: { 1: "!", 2: "@" }, webkit: { 1: "!", 2: "@" } }[BROWSER];
 
 async function typeShifted(s, key) {
   if (!/^[0-9]$/.test(key)) return s.key(key);
@@ -301,41 +322,77 @@ test("'Esci' ends the program with a message in Italian and an offer to start ag
   await s.close();
 });
 
-test("the program travels brotli-compressed to the browser, gzipped from a gzip-only host, plain otherwise", async () => {
+// WebKitGTK asks a server on plain http for "gzip, deflate" only, so there the site travels gzipped.
+const BEST = BROWSER === "webkit" ? "gzip" : "br";
+
+test("the program travels brotli-compressed to the browser (gzipped to WebKit), gzipped from a gzip-only host, plain otherwise", async () => {
   const expected = createHash("sha256").update(readFileSync(path.join(site, "bexalo.wasm"))).digest("hex");
   const gzipServer = await serve(site, ["--gzip-only"]);
   try {
-    for (const [url, coding] of [[server.url, "br"], [gzipServer.url, "gzip"]]) {
+    for (const [url, coding] of [[server.url, BEST], [gzipServer.url, "gzip"]]) {
       const context = await browser.browser.createBrowserContext();
       const page = await context.newPage();
-      const arrived = page.waitForResponse((r) => r.url().endsWith("/bexalo.wasm"));
       await page.goto(url);
-      const headers = (await arrived).headers();
-      assert.equal(headers["content-encoding"], coding, `bexalo.wasm from ${url}`);
-      assert.equal(headers["content-type"], "application/wasm");
-      assert.match(headers.vary, /Accept-Encoding/i);
-      // What the browser unpacks is the program, byte for byte.
-      const unpacked = await page.evaluate(async () => {
-        const bytes = await (await fetch("bexalo.wasm", { cache: "no-store" })).arrayBuffer();
-        const digest = new Uint8Array(await crypto.subtle.digest("SHA-256", bytes));
-        return [...digest].map((b) => b.toString(16).padStart(2, "0")).join("");
+      // What the browser asks for and unpacks, byte for byte, as the page's own fetch sees it.
+      const got = await page.evaluate(async () => {
+        const response = await fetch("bexalo.wasm", { cache: "no-store" });
+        const digest = new Uint8Array(await crypto.subtle.digest("SHA-256", await response.arrayBuffer()));
+        const header = (name) => response.headers.get(name);
+        return {
+          coding: header("Content-Encoding"), type: header("Content-Type"), vary: header("Vary"),
+          digest: [...digest].map((b) => b.toString(16).padStart(2, "0")).join(""),
+        };
       });
-      assert.equal(unpacked, expected, `bexalo.wasm unpacked from ${coding}`);
+      assert.equal(got.coding, coding, `bexalo.wasm from ${url}`);
+      assert.equal(got.type, "application/wasm");
+      assert.match(got.vary, /Accept-Encoding/i);
+      assert.equal(got.digest, expected, `bexalo.wasm unpacked from ${coding}`);
       await context.close();
     }
     // A client that accepts no encoding gets the file itself.
-    const plain = await new Promise((resolve, reject) => {
-      http.get(server.url + "bexalo.wasm", (res) => {
-        const chunks = [];
-        res.on("data", (c) => chunks.push(c));
-        res.on("end", () => resolve({ headers: res.headers, body: Buffer.concat(chunks) }));
-      }).on("error", reject);
-    });
+    const plain = await get(server.url + "bexalo.wasm");
     assert.equal(plain.headers["content-encoding"], undefined);
     assert.equal(createHash("sha256").update(plain.body).digest("hex"), expected);
   } finally {
     gzipServer.close();
   }
+});
+
+function get(url) {
+  return new Promise((resolve, reject) => {
+    http.get(url, (res) => {
+      const chunks = [];
+      res.on("data", (c) => chunks.push(c));
+      res.on("end", () => resolve({ headers: res.headers, body: Buffer.concat(chunks) }));
+    }).on("error", reject);
+  });
+}
+
+test("every answer of the server carries the site's policy, which the README gives; the policy, not the test, refuses another server", async () => {
+  const policy = execFileSync("python3", [path.join(root, "scripts/webpolicy.py")], { encoding: "utf8" }).trim();
+  assert.match(policy, /^default-src 'none'; /);
+  assert.doesNotMatch(policy, /'unsafe-eval'|'unsafe-inline'/);
+  for (const name of ["", "bexalo.wasm", "no-such-file"])
+    assert.equal((await get(server.url + name)).headers["content-security-policy"], policy, `the policy on /${name}`);
+  const readme = readFileSync(path.join(root, "README.md"), "utf8");
+  assert.ok(readme.includes(`Header always set Content-Security-Policy "${policy}"`), "the README's Apache line");
+  assert.ok(readme.includes(`add_header Content-Security-Policy "${policy}" always;`), "the README's nginx line");
+  const s = await started();
+  await assertPolicyStops(s);
+  await s.close();
+});
+
+test("the program's heap may grow to the limit the build sets, far below what an iPad refuses", () => {
+  const cmake = readFileSync(path.join(root, "CMakeLists.txt"), "utf8");
+  const limit = Number(/set\(BEXALO_WEB_MAX_HEAP (\d+)MB\)/.exec(cmake)?.[1]) * 1024 * 1024;
+  assert.ok(limit > 0 && limit <= 512 * 1024 * 1024, `the limit (${limit} bytes) is set, and at most half of 1 GB`);
+  // The program's script grows the heap up to _emscripten_get_heap_max() and no further; the
+  // WebAssembly's own memory may declare no maximum, or none above it.
+  const script = readFileSync(path.join(site, "bexalo.js"), "utf8");
+  const max = Number(/function _emscripten_get_heap_max\(\)\s*\{\s*return (\d+)\s*;?\s*\}/.exec(script)?.[1]);
+  assert.ok(max > 0 && max <= limit, `the heap's maximum, ${max} bytes, is within the limit, ${limit}`);
+  const declared = wasmMemoryLimit(readFileSync(path.join(site, "bexalo.wasm"))).maximum;
+  assert.ok(declared === null || declared <= limit, `the memory's declared maximum, ${declared}`);
 });
 
 // Tab stops from the first focus of FrmOperativo2 (level 1).
