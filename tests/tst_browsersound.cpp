@@ -8,6 +8,7 @@
 #include "fakes/FakeBrowserAudio.h"
 #include "fakes/WavFiles.h"
 #include "platform/BrowserSound.h"
+#include "platform/FetchRequests.h"
 
 #include <QFile>
 #include <QTest>
@@ -39,6 +40,8 @@ private slots:
     void aFileRefusedOrNotArrivedGivesSilenceForGood_data();
     void aFileRefusedOrNotArrivedGivesSilenceForGood();
     void theEndLetsGoOfAFetchUnderWay();
+    void theBrowsersLateAnswerReachesOnlyAFetchNotLetGo_data();
+    void theBrowsersLateAnswerReachesOnlyAFetchNotLetGo();
 };
 
 void tst_BrowserSound::theFileIsFetchedOnceByNameAndPlaysOnceWhenItArrives()
@@ -101,6 +104,52 @@ void tst_BrowserSound::theEndLetsGoOfAFetchUnderWay()
     }
     QCOMPARE(log.calls, (QStringList{QStringLiteral("fetch positivo.wav"), QStringLiteral("forget")}));
     QVERIFY(!log.pending());
+}
+
+// The web adapter's side: what the browser hands back for a request. Each request is answered
+// exactly once, as the browser does, so the sanitizer suite also sees every request freed.
+void tst_BrowserSound::theBrowsersLateAnswerReachesOnlyAFetchNotLetGo_data()
+{
+    QTest::addColumn<bool>("arrives");
+    QTest::addColumn<bool>("forgottenFirst");
+    QTest::newRow("arrived") << true << false;
+    QTest::newRow("failed") << false << false;
+    QTest::newRow("arrived after the player let go") << true << true;
+    QTest::newRow("failed after the player let go") << false << true;
+}
+
+void tst_BrowserSound::theBrowsersLateAnswerReachesOnlyAFetchNotLetGo()
+{
+    QFETCH(bool, arrives);
+    QFETCH(bool, forgottenFirst);
+    FetchRequests requests;
+    QStringList heard;
+    const auto open = [&](const QString &which) {
+        return requests.open([&heard, which](const QByteArray &bytes) { heard << which + " arrived " + bytes; },
+                             [&heard, which] { heard << which + " failed"; });
+    };
+    void *older = open(QStringLiteral("older"));
+    if (forgottenFirst) {
+        requests.forgetAll();
+    }
+    // A fetch asked after the player let go is its own again.
+    void *newer = open(QStringLiteral("newer"));
+    char wav[] = "RIFF";
+    const auto answer = [&](void *request) {
+        if (arrives) {
+            FetchRequests::arrived(request, wav, 4);
+        } else {
+            FetchRequests::failed(request);
+        }
+    };
+    answer(older);
+    answer(newer);
+    const QString how = arrives ? QStringLiteral(" arrived RIFF") : QStringLiteral(" failed");
+    QStringList expected{QStringLiteral("newer") + how};
+    if (!forgottenFirst) {
+        expected.prepend(QStringLiteral("older") + how);
+    }
+    QCOMPARE(heard, expected);
 }
 
 QTEST_APPLESS_MAIN(tst_BrowserSound)

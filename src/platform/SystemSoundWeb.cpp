@@ -6,11 +6,13 @@
 // sound player's requests to the browser's calls.
 #include "platform/BrowserAudio.h"
 #include "platform/BrowserSound.h"
+#include "platform/FetchRequests.h"
 #include "platform/SystemSound.h"
 
 #include <emscripten.h>
 
 #include <memory>
+#include <utility>
 
 // The decoded sound lives on the JavaScript side, in one slot of the module; a new start
 // stops the one still playing. The audio context is made on first use and resumed on every
@@ -85,42 +87,21 @@ public:
             address.resize(needed);
             bexalo_sound_address(file.constData(), address.data(), int(address.size()));
         }
-        // The answer may come after forget(): it then finds its request gone.
-        auto *request = new Request{m_alive, std::move(arrived), std::move(failed)};
-        emscripten_async_wget_data(address.constData(), request, &EmscriptenAudio::onArrived,
-                                   &EmscriptenAudio::onFailed);
+        // The answer may come after forget(): it then reaches nobody.
+        emscripten_async_wget_data(address.constData(), m_requests.open(std::move(arrived), std::move(failed)),
+                                   &FetchRequests::arrived, &FetchRequests::failed);
     }
     void load(const QByteArray &wav) override { bexalo_sound_load(wav.constData(), int(wav.size())); }
     void start() override { bexalo_sound_start(); }
     void silence() override { bexalo_sound_silence(); }
     void forget() override
     {
-        m_alive = std::make_shared<char>();
+        m_requests.forgetAll();
         bexalo_sound_forget();
     }
 
 private:
-    struct Request {
-        std::weak_ptr<char> alive;
-        Arrived arrived;
-        Failed failed;
-    };
-    static void onArrived(void *arg, void *data, int size)
-    {
-        const std::unique_ptr<Request> request(static_cast<Request *>(arg));
-        if (!request->alive.expired()) {
-            request->arrived(QByteArray(static_cast<const char *>(data), size));
-        }
-    }
-    static void onFailed(void *arg)
-    {
-        const std::unique_ptr<Request> request(static_cast<Request *>(arg));
-        if (!request->alive.expired()) {
-            request->failed();
-        }
-    }
-
-    std::shared_ptr<char> m_alive = std::make_shared<char>();
+    FetchRequests m_requests;
 };
 
 } // namespace
