@@ -238,9 +238,18 @@ class WebKitPage {
     let rect = { width, height };
     for (let i = 0; i < 3; i++) {
       await this.command("POST", "/window/rect", rect);
-      const [w, h] = await this.evaluate(() => [innerWidth, innerHeight]);
-      if (w === width && h === height) return;
-      rect = { width: rect.width + width - w, height: rect.height + height - h };
+      // The page takes its new size a little after the window does: read it until it is the
+      // size asked for, or has held still for a few reads (two seconds at most).
+      let size = null;
+      let still = 0;
+      for (let read = 0; read < 40 && still < 5; read++) {
+        const now = await this.evaluate(() => [innerWidth, innerHeight]);
+        if (now[0] === width && now[1] === height) return;
+        still = size && now[0] === size[0] && now[1] === size[1] ? still + 1 : 0;
+        size = now;
+        await new Promise((resolve) => setTimeout(resolve, 50));
+      }
+      rect = { width: rect.width + width - size[0], height: rect.height + height - size[1] };
     }
     throw new Error(`the page of MiniBrowser does not take ${width}x${height}`);
   }
