@@ -44,7 +44,7 @@ make_system() {
         set -euo pipefail
         source "$0/scripts/debian13.sh"
         bexalo_debian13_mirror_lines() {
-            bexalo_debian13_mirrors=("deb http://mirror.invalid/debian trixie main" "deb http://mirror.invalid/debian trixie-updates main")
+            bexalo_debian13_mirrors=("deb file:///stand-in-mirror/debian trixie main" "deb file:///stand-in-mirror/debian trixie-updates main")
         }
         [ "$1" != more ] || bexalo_debian13_packages+=(hello)
         if [ "$1" = if ]; then
@@ -63,7 +63,7 @@ for how in plain if; do
         fail "a failed set-up ($how) succeeded"
     fi
     grep -q "making the Debian 13 system failed" "$work/out" || fail "a failed set-up ($how) says nothing: $(cat "$work/out")"
-    grep -q "mirror.invalid" "$work/out" && fail "a failed set-up ($how) names the mirror: $(cat "$work/out")"
+    grep -q "stand-in-mirror" "$work/out" && fail "a failed set-up ($how) names the mirror: $(cat "$work/out")"
     grep -q "E: cannot reach <mirror>" "$work/out" || fail "a failed set-up ($how) hides why: $(cat "$work/out")"
     [ -z "$(find "$cache" -mindepth 1 -name 'debian13-*' ! -name '*.lock')" ] ||
         fail "a failed set-up ($how) left $(find "$cache" -mindepth 1 -maxdepth 1)"
