@@ -80,11 +80,18 @@ bexalo_debian13_key() {
     printf '%s\n' "$bexalo_debian13_suite" minbase "${bexalo_debian13_packages[@]}" | sort | sha256sum | cut -c1-12
 }
 
-# Sets BEXALO_DEBIAN13: the folder of the system's entry (the system is its root/), made when
-# missing.
+# Sets BEXALO_DEBIAN13: the folder of the system's entry (the system is its root/); true when the
+# system there is complete.
+bexalo_debian13_cached() {
+    local key
+    key=$(bexalo_debian13_key)
+    BEXALO_DEBIAN13=$BEXALO_CACHE/debian13-$key
+    [ -f "$BEXALO_DEBIAN13/.complete" ]
+}
+
+# Sets BEXALO_DEBIAN13, as above, and makes the system when it is missing.
 bexalo_debian13_system() {
-    BEXALO_DEBIAN13=$BEXALO_CACHE/debian13-$(bexalo_debian13_key)
-    [ -f "$BEXALO_DEBIAN13/.complete" ] && return 0
+    bexalo_debian13_cached && return 0
     [ "$BEXALO_MMDEBSTRAP" != mmdebstrap ] || bexalo_install_packages mmdebstrap
     bexalo_debian13_mirror_lines
     bexalo_locked "$BEXALO_DEBIAN13.lock" bexalo_debian13_make "$BEXALO_DEBIAN13" ||
@@ -121,6 +128,46 @@ bexalo_debian13_make() {
     rm -f "$entry/make.log"
     echo "Debian 13 system made in $(($(date +%s) - started)) s"
     touch "$entry/.complete"
+}
+
+# Making the system is mostly downloading and unpacking, which leaves a core free beside the other
+# parts' builds: ./test starts it in the background before them when it is not cached yet, and
+# the run waits for it.
+#   bexalo_debian13_start   starts making the system in the background, when it is missing
+#   bexalo_debian13_join    waits for that, then shows what it said; fails when it failed
+#   bexalo_debian13_stop    ends it at once (./test ending early); no half system is marked complete
+bexalo_debian13_maker=
+bexalo_debian13_start() {
+    # As a user, the run itself says that it needs root.
+    [ "$(id -u)" -eq 0 ] || return 0
+    bexalo_debian13_cached && return 0
+    [ "$BEXALO_MMDEBSTRAP" != mmdebstrap ] || bexalo_install_packages mmdebstrap
+    bexalo_debian13_log=$(mktemp)
+    # A process group of its own (job control on for this one job), so that stopping it ends
+    # everything it started.
+    set -m
+    bexalo_debian13_system > "$bexalo_debian13_log" 2>&1 &
+    bexalo_debian13_maker=$!
+    set +m
+    echo "Making the Debian 13 system in the background (log: $bexalo_debian13_log)"
+}
+
+bexalo_debian13_join() {
+    [ -n "$bexalo_debian13_maker" ] || return 0
+    local status=0
+    wait "$bexalo_debian13_maker" || status=$?
+    bexalo_debian13_maker=
+    cat "$bexalo_debian13_log"
+    rm -f "$bexalo_debian13_log"
+    [ "$status" -eq 0 ] || bexalo_fail "making the Debian 13 system in the background failed (above)"
+}
+
+bexalo_debian13_stop() {
+    [ -n "$bexalo_debian13_maker" ] || return 0
+    kill -TERM -- -"$bexalo_debian13_maker" 2>/dev/null || true
+    wait "$bexalo_debian13_maker" 2>/dev/null || true
+    bexalo_debian13_maker=
+    rm -f "$bexalo_debian13_log"
 }
 
 # Copies this tree into the system (the entry ENTRY's) at /root/bexalo: every file git tracks or would track, as it
@@ -176,6 +223,7 @@ bexalo_debian13_run() {
     [ "$(id -u)" -eq 0 ] || bexalo_fail "the Debian 13 run makes and enters a system as root: run it as root" || return 1
     local started made tested
     started=$(date +%s)
+    bexalo_debian13_join
     bexalo_debian13_system
     made=$(date +%s)
     bexalo_debian13_copy_tree "$BEXALO_DEBIAN13"

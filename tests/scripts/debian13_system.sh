@@ -37,8 +37,10 @@ esac
 STUB
 chmod +x "$work/bin/mmdebstrap"
 
-# make CACHE [plain|if|more]: makes (or finds) the system, as ./test debian13 does (set -e on),
-# inside an if, or with one more package; prints the entry.
+# make CACHE [plain|if|more|background|stopped]: makes (or finds) the system, as ./test debian13
+# does (set -e on), inside an if, or with one more package; or in the background and waits for it,
+# as ./test does when other parts come first, or stops it once the stand-in has started, as ./test
+# does when it ends early; prints the entry.
 make_system() {
     BEXALO_CACHE=$1 BEXALO_MMDEBSTRAP=$work/bin/mmdebstrap bash -c '
         set -euo pipefail
@@ -47,6 +49,18 @@ make_system() {
             bexalo_debian13_mirrors=("deb file:///stand-in-mirror/debian trixie main" "deb file:///stand-in-mirror/debian trixie-updates main")
         }
         [ "$1" != more ] || bexalo_debian13_packages+=(hello)
+        if [ "$1" = background ]; then
+            bexalo_debian13_start
+            bexalo_debian13_join
+            echo "$BEXALO_DEBIAN13"
+            exit 0
+        fi
+        if [ "$1" = stopped ]; then
+            bexalo_debian13_start
+            while [ ! -f "$STARTED" ]; do sleep 0.1; done
+            bexalo_debian13_stop
+            exit 0
+        fi
         if [ "$1" = if ]; then
             if bexalo_debian13_system; then echo "$BEXALO_DEBIAN13"; exit 0; else exit 1; fi
         fi
@@ -97,6 +111,24 @@ out=$(STUB=fail make_system "$cache") || fail "a made system was not found again
 [ "$(wc -l < "$work/runs")" -eq "$runs" ] || fail "a made system was made again"
 out=$(STUB=ok make_system "$cache" more) || fail "a system with one more package could not be made"
 [ "$(entry_of "$out")" != "$entry" ] || fail "a system with one more package reuses the one without it"
+
+# In the background, as ./test makes it beside the other parts: a failure fails the wait and says
+# why; a success is there when the wait returns; a set-up stopped early leaves no mark and nothing
+# running.
+background=$work/cache-background
+if STUB=fail make_system "$background" background >"$work/out" 2>&1; then
+    fail "a failed set-up in the background succeeded"
+fi
+grep -q "E: cannot reach <mirror>" "$work/out" || fail "a failed set-up in the background hides why: $(cat "$work/out")"
+grep -q "in the background failed" "$work/out" || fail "a failed set-up in the background says nothing: $(cat "$work/out")"
+out=$(STUB=ok make_system "$background" background) || fail "a set-up in the background failed: $out"
+[ -f "$(entry_of "$out")/.complete" ] || fail "a set-up in the background was not complete when its wait returned: $out"
+stopped=$work/cache-stopped
+rm -f "$work/started"
+STUB=hang STARTED=$work/started timeout 30 bash -c "$(declare -f make_system); work=$work root=$root make_system $stopped stopped" \
+    >"$work/out" 2>&1 || fail "stopping a set-up in the background failed or hung: $(cat "$work/out")"
+[ "$(marks "$stopped")" -eq 0 ] || fail "a set-up stopped in the background left a completion mark"
+! pgrep -f "$work/bin/mmdebstrap" >/dev/null || fail "a set-up stopped in the background left its mmdebstrap running"
 
 [ "$failures" -eq 0 ] && echo "Debian 13 system: all checks passed"
 exit $((failures > 0))
