@@ -112,6 +112,7 @@ echo "one file:  $(mb "$(stat -c %s "$one_file")") raw ($(ratio "$(stat -c %s "$
 
 bexalo_web_browsers
 bexalo_web_node_modules
+bexalo_web_linux_tools
 runs=${BEXALO_WEB_RUNS:-9}
 node "$root/bench/web-bench.mjs" "$probed/site" "${baseline:+$probed/baseline}" "$probed/bexalo.html" "$runs" \
     "${BEXALO_WEB_HEAP_ROUNDS:-5}" |

@@ -16,12 +16,7 @@ source "$root/scripts/web.sh"
 bexalo_web_browsers
 bexalo_web_node_modules
 
-# The bad sound file the tests serve is written by the Linux build's tool, from the unit
-# tests' own table; the Linux build is configured as ./test configures it, if it is not yet.
-bexalo_install_packages "${bexalo_build_packages[@]}"
-bexalo_configure "$BEXALO_BUILD" host cmake -S "$root" -B "$BEXALO_BUILD" -G Ninja "${bexalo_test_build_options[@]}"
-cmake --build "$BEXALO_BUILD" --target write_sound_file write_form_designs > /dev/null
-export BEXALO_BUILD
+bexalo_web_linux_tools
 cd "$root/tests/web"
 for browser in ${BEXALO_BROWSERS:-chromium firefox webkit}; do
     started=$(date +%s)

@@ -110,3 +110,13 @@ bexalo_web_node_modules() {
         cp "$dir/package-lock.json" "$dir/node_modules/.bexalo-lock"
     fi
 }
+
+# The Linux build's tools that tests/web and the benchmark read (the bad sound file of the unit
+# tests' own table, the windows' layouts), built in the Linux build folder, configured as ./test
+# configures it if it is not yet; exports BEXALO_BUILD for them.
+bexalo_web_linux_tools() {
+    bexalo_install_packages "${bexalo_build_packages[@]}"
+    bexalo_configure "$BEXALO_BUILD" host cmake -S "$BEXALO_ROOT" -B "$BEXALO_BUILD" -G Ninja "${bexalo_test_build_options[@]}"
+    cmake --build "$BEXALO_BUILD" --target write_sound_file write_form_designs > /dev/null
+    export BEXALO_BUILD
+}

@@ -19,15 +19,24 @@
 
 const bexaloProgram = document.currentScript.dataset.program;
 
-// What the one file carries in the page, as bytes: base64 text in a script element (gzipped
-// when the element says data-encoding="gzip"), or null. atob, not a data: address: the page's
-// policy lets it fetch nothing, and a data: fetch of megabytes is slow in some engines.
-function bexaloEmbedded(id) {
-  const element = document.getElementById(id);
-  if (!element) return null;
-  const text = atob(element.textContent.replace(/\s+/g, ""));
-  const gzipped = element.dataset.encoding === "gzip";
-  element.remove(); // read once: the page need not keep the text besides the bytes
+// What the one file carries in the page, as bytes: base64 text in script elements named
+// data-embedded=NAME, in pieces that join up in page order (gzipped when they say
+// data-encoding="gzip"), or null. atob, not a data: address: the page's policy lets it fetch
+// nothing, and a data: fetch of megabytes is slow in some engines.
+function bexaloEmbeddedParts(name) {
+  return document.querySelectorAll('script[data-embedded="' + name + '"]');
+}
+
+function bexaloEmbedded(name) {
+  const parts = bexaloEmbeddedParts(name);
+  if (parts.length === 0) return null;
+  const gzipped = parts[0].dataset.encoding === "gzip";
+  let base64 = "";
+  for (const part of parts) {
+    base64 += part.textContent;
+    part.remove(); // read once: the page need not keep the text besides the bytes
+  }
+  const text = atob(base64.replace(/\s+/g, ""));
   const bytes = new Uint8Array(text.length);
   for (let i = 0; i < text.length; i++) bytes[i] = text.charCodeAt(i);
   return gzipped ? new Blob([bytes]).stream().pipeThrough(new DecompressionStream("gzip")) : bytes;
@@ -89,7 +98,7 @@ function loadBexalo(page) {
   if (!bexaloWebGL()) return page.showError("WebGL non disponibile");
   // The one file unpacks its program with DecompressionStream (Chromium 80, Firefox 113,
   // Safari 16.4 and later); an older browser is told so instead of showing an empty page.
-  if (typeof DecompressionStream !== "function" && document.getElementById("bexalo-wasm"))
+  if (typeof DecompressionStream !== "function" && bexaloEmbeddedParts("bexalo-wasm").length > 0)
     return page.showError("serve una versione più recente: aggiornate il browser e riaprite il file");
   let ended = false;
   const end = () => {

@@ -26,6 +26,12 @@ after(async () => {
   await browser?.close();
 });
 
+// What a teacher copies or mails: the one file stays within 5.0 MB, the program inside it gzipped.
+test("the one file is at most 5.0 MB", () => {
+  const size = statSync(oneFile).size;
+  assert.ok(size <= 5_000_000, `${oneFile} is ${(size / 1e6).toFixed(2)} MB`);
+});
+
 test("opened from the disk: an exercise reaches Esatto with the chime, Esci offers Ricomincia, no request leaves", async () => {
   const url = pathToFileURL(oneFile).href;
   const s = await Session.open(browser.browser, url, { offline: true });
