@@ -80,6 +80,8 @@ add_custom_command(OUTPUT ${BEXALO_DOC_BUILD}/changelog.gz ${BEXALO_DOC_BUILD}/b
 add_custom_target(bexalo_docs ALL DEPENDS ${BEXALO_DOC_BUILD}/changelog.gz ${BEXALO_DOC_BUILD}/bexalo.6.gz)
 set(BEXALO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/bexalo)
 install(FILES ${BEXALO_DOC_BUILD}/copyright ${BEXALO_DOC_BUILD}/changelog.gz DESTINATION ${BEXALO_DOC_DIR})
+# The teacher's guide, one page with its pictures inside, which any browser opens.
+install(FILES ${BEXALO_GUIDE} DESTINATION ${BEXALO_DOC_DIR})
 # The program is Italian only, and so is its manual page, in the default place.
 install(FILES ${BEXALO_DOC_BUILD}/bexalo.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
