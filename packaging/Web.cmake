@@ -17,10 +17,13 @@ if(BEXALO_WEB_ASYNCIFY)
 endif()
 
 # The site: the page around the program (the component "page", which the benchmark puts around
-# its baseline program too), the program, its sound, the teacher's guide and the licence
+# its baseline program too), the program and the licence, and what every release carries
 # (scripts/web.sh installs it into site/).
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/web/index.html ${CMAKE_SOURCE_DIR}/packaging/web/page.css
     ${CMAKE_SOURCE_DIR}/packaging/web/page.js ${CMAKE_SOURCE_DIR}/packaging/web/loader.js DESTINATION .
     COMPONENT page)
-install(FILES $<TARGET_FILE:bexalo> $<TARGET_FILE_DIR:bexalo>/bexalo.wasm ${BEXALO_SOUND} ${BEXALO_GUIDE} DESTINATION .)
+install(FILES $<TARGET_FILE:bexalo> $<TARGET_FILE_DIR:bexalo>/bexalo.wasm DESTINATION .)
+# What every release carries (packaging/Shipped.cmake), all in the site's one folder.
+set(BEXALO_SHIP_PROGRAM_DIR .)
+set(BEXALO_SHIP_DOC_DIR .)
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION . RENAME COPYING.txt)

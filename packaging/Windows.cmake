@@ -19,4 +19,7 @@ set_source_files_properties(${BEXALO_RC} PROPERTIES OBJECT_DEPENDS ${BEXALO_ICO}
 target_sources(bexalo PRIVATE ${BEXALO_RC})
 
 install(TARGETS bexalo RUNTIME DESTINATION .)
-install(FILES ${BEXALO_SOUND} ${BEXALO_PACKAGING_DIR}/windows/LEGGIMI.txt ${BEXALO_GUIDE} DESTINATION .)
+install(FILES ${BEXALO_PACKAGING_DIR}/windows/LEGGIMI.txt DESTINATION .)
+# What every release carries (packaging/Shipped.cmake), all in the one folder.
+set(BEXALO_SHIP_PROGRAM_DIR .)
+set(BEXALO_SHIP_DOC_DIR .)
