@@ -39,7 +39,6 @@ file(CREATE_LINK ${BEXALO_LINK_TARGET} ${BEXALO_LINK} SYMBOLIC)
 
 install(TARGETS bexalo RUNTIME DESTINATION ${BEXALO_PROGRAM_DIR})
 install(TARGETS bexalo_sound LIBRARY DESTINATION ${BEXALO_PROGRAM_DIR})
-install(FILES ${BEXALO_SOUND} DESTINATION ${BEXALO_PROGRAM_DIR})
 install(FILES ${BEXALO_LINK} DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${BEXALO_PACKAGING_DIR}/bexalo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${BEXALO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -80,6 +79,9 @@ add_custom_command(OUTPUT ${BEXALO_DOC_BUILD}/changelog.gz ${BEXALO_DOC_BUILD}/b
 add_custom_target(bexalo_docs ALL DEPENDS ${BEXALO_DOC_BUILD}/changelog.gz ${BEXALO_DOC_BUILD}/bexalo.6.gz)
 set(BEXALO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/bexalo)
 install(FILES ${BEXALO_DOC_BUILD}/copyright ${BEXALO_DOC_BUILD}/changelog.gz DESTINATION ${BEXALO_DOC_DIR})
+# packaging/Shipped.cmake puts the sound beside the program and the teacher's guide here.
+set(BEXALO_SHIP_PROGRAM_DIR ${BEXALO_PROGRAM_DIR})
+set(BEXALO_SHIP_DOC_DIR ${BEXALO_DOC_DIR})
 # The program is Italian only, and so is its manual page, in the default place.
 install(FILES ${BEXALO_DOC_BUILD}/bexalo.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 

@@ -3,8 +3,8 @@
 # The web build: the program compiled to WebAssembly, with the fonts the windows name built in
 # (Liberation Sans for Arial and MS Sans Serif, Liberation Serif for Times New Roman; they have
 # the same metrics). Only the styles the windows use are built in: Times New Roman is always bold.
-# The program loads every font under :/bexalo-fonts. ./package-web puts the result, the page and
-# the notices into site/.
+# The program loads every font under :/bexalo-fonts. ./package-web installs the site with
+# `cmake --install` (the rules at the end), then adds the icon and the licence notices.
 set(BEXALO_WEB_FONTS LiberationSans-Regular.ttf LiberationSans-Bold.ttf LiberationSerif-Bold.ttf)
 list(TRANSFORM BEXALO_WEB_FONTS PREPEND ${BEXALO_FONT_DIR}/)
 qt_add_resources(bexalo webfonts PREFIX /bexalo-fonts BASE ${BEXALO_FONT_DIR} FILES ${BEXALO_WEB_FONTS})
@@ -15,3 +15,15 @@ option(BEXALO_WEB_ASYNCIFY "Link with asyncify" OFF)
 if(BEXALO_WEB_ASYNCIFY)
     target_link_options(bexalo PRIVATE -sASYNCIFY)
 endif()
+
+# The site: the page around the program (the component "page", which the benchmark puts around
+# its baseline program too), the program and the licence, and what every release carries
+# (scripts/web.sh installs it into site/).
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/web/index.html ${CMAKE_SOURCE_DIR}/packaging/web/page.css
+    ${CMAKE_SOURCE_DIR}/packaging/web/page.js ${CMAKE_SOURCE_DIR}/packaging/web/loader.js DESTINATION .
+    COMPONENT page)
+install(FILES $<TARGET_FILE:bexalo> $<TARGET_FILE_DIR:bexalo>/bexalo.wasm DESTINATION .)
+# What every release carries (packaging/Shipped.cmake), all in the site's one folder.
+set(BEXALO_SHIP_PROGRAM_DIR .)
+set(BEXALO_SHIP_DOC_DIR .)
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION . RENAME COPYING.txt)

@@ -5,7 +5,8 @@
 include(${CMAKE_CURRENT_LIST_DIR}/Packaging.cmake)
 
 # bexalo.exe carries its icon and its version information, Qt is linked into it statically,
-# and the sound, the Italian read-me and the licences lie beside it: that folder is the zip,
+# and the sound, the Italian read-me, the teacher's guide (guida.html) and the licences lie
+# beside it: that folder is the zip,
 # and what the installer (packaging/windows/bexalo.nsi) and the MSI (packaging/windows/bexalo.wxs)
 # put under Program Files, all three made by ./package-windows, which adds the licence notices.
 set(BEXALO_ICO ${BEXALO_ICON_DIR}/bexalo.ico)
@@ -18,4 +19,7 @@ set_source_files_properties(${BEXALO_RC} PROPERTIES OBJECT_DEPENDS ${BEXALO_ICO}
 target_sources(bexalo PRIVATE ${BEXALO_RC})
 
 install(TARGETS bexalo RUNTIME DESTINATION .)
-install(FILES ${BEXALO_SOUND} ${BEXALO_PACKAGING_DIR}/windows/LEGGIMI.txt DESTINATION .)
+install(FILES ${BEXALO_PACKAGING_DIR}/windows/LEGGIMI.txt DESTINATION .)
+# What every release carries (packaging/Shipped.cmake), all in the one folder.
+set(BEXALO_SHIP_PROGRAM_DIR .)
+set(BEXALO_SHIP_DOC_DIR .)

@@ -2,7 +2,8 @@
 # Copyright (C) The bexalo developers
 # Sourced by every build script: installing what is missing on a Debian-family machine,
 # configuring and building. Sourcing installs nothing; each script installs the sets it needs:
-#   bexalo_build_packages     building the program for Linux (and the host tools of the cross builds)
+#   bexalo_build_packages     building the program for Linux (and the host tools of the cross builds;
+#                             cmark-gfm and python3 make the teacher's guide, packaging/Guide.cmake)
 #   bexalo_desktop_packages   running it, its tests and its package checks on a Linux desktop
 # A second run skips what is already done.
 set -euo pipefail
@@ -12,7 +13,7 @@ BEXALO_BUILD=${BEXALO_BUILD:-$BEXALO_ROOT/build}
 
 # shellcheck disable=SC2034 # these sets are for the scripts that source this one
 bexalo_build_packages=(
-    build-essential cmake ninja-build pkg-config dpkg-dev patch
+    build-essential cmake ninja-build pkg-config dpkg-dev patch cmark-gfm python3
     qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation2
 )
 # shellcheck disable=SC2034

@@ -4,7 +4,7 @@
 # The Windows part of ./test: builds the release as ./package-windows does (the cross Qt once,
 # into the cache) and the cross-built unit suite, then runs under Wine the unit suite (through
 # CMake's emulator), the pupil's end-to-end sessions, the writes-nothing check and the
-# installer's silent install and uninstall. Prints how long it took.
+# installer's silent install and uninstall, and the teacher's guide of each package in Chromium. Prints how long it took.
 set -euo pipefail
 source "$(dirname "$0")/windows.sh"
 started=$(date +%s)
@@ -30,6 +30,8 @@ wait "$unit_prefix_job"
 ctest --test-dir "$BEXALO_WINDOWS_BUILD" --output-on-failure -LE e2e -j"$(nproc)"
 ctest --test-dir "$BEXALO_WINDOWS_BUILD" --output-on-failure -L e2e
 version=$(bexalo_build_version "$BEXALO_WINDOWS_BUILD")
+# The teacher's guide of the zip; the installers' tests open the installed one.
+bash "$BEXALO_ROOT/scripts/test-guide.sh" "$BEXALO_WINDOWS_BUILD/bexalo-$version-windows-x64.zip"
 bash "$BEXALO_ROOT/tests/e2e/windows/e2e_installer.sh" \
     "$BEXALO_WINDOWS_BUILD/bexalo-$version-setup-x64.exe" "$BEXALO_WINDOWS_BUILD/e2e-artifacts" \
     "$BEXALO_WINDOWS_BUILD/stage/bexalo-$version-windows-x64"

@@ -10,6 +10,8 @@ source "$BEXALO_ROOT/scripts/setup.sh"
 bexalo_install_packages "${bexalo_build_packages[@]}" emscripten nodejs python3 brotli zopfli
 # shellcheck source=webqt.sh
 source "$BEXALO_ROOT/scripts/webqt.sh"
+# shellcheck source=browsers.sh
+source "$BEXALO_ROOT/scripts/browsers.sh"
 
 # bexalo_web_configure DIR [CMAKE_OPTION...]: a web build folder, with the cached web Qt.
 bexalo_web_configure() {
@@ -44,10 +46,7 @@ bexalo_web_icon() {
 
 # The page around the program, into FOLDER: index.html, its style and script, the loader.
 bexalo_web_page() {
-    local f
-    for f in index.html page.css page.js loader.js; do
-        cp "$BEXALO_ROOT/packaging/web/$f" "$1/"
-    done
+    cmake --install "$BEXALO_WEB_BUILD/program" --component page --prefix "$1" > /dev/null
 }
 
 # Everything into the site folder, and the site into one file, bexalo.html.
@@ -55,15 +54,15 @@ bexalo_web_build() {
     bexalo_web_program
     local program=$BEXALO_WEB_BUILD/program site=$BEXALO_WEB_SITE
     rm -rf "$site"
-    mkdir -p "$site"
-    bexalo_web_page "$site"
-    cp "$program/bexalo.js" "$program/bexalo.wasm" "$BEXALO_ROOT/src/assets/positivo.wav" "$site/"
+    # What the site carries is listed once, in packaging/Web.cmake's install rules.
+    cmake --install "$program" --prefix "$site" > /dev/null
     bexalo_web_icon "$site/favicon.ico"
-    cp "$BEXALO_ROOT/LICENSE" "$site/COPYING.txt"
     bexalo_cross_notices "$program" "$program/bexalo.wasm" COPYING.txt "$site/NOTICES.txt"
     bexalo_web_precompress "$site"
     # The same site in one page, for a disk or a shared drive.
     python3 "$BEXALO_ROOT/scripts/web-onefile.py" "$site" "$BEXALO_WEB_BUILD/bexalo.html"
+    # The teacher's guide beside it, where its page links it.
+    cp "$site/guida.html" "$BEXALO_WEB_BUILD/guida.html"
 }
 
 # Beside each large text or code file of FOLDER, its gzip and brotli (-q 11) twins, NAME.gz and
@@ -92,23 +91,6 @@ bexalo_web_precompress() {
 bexalo_web_serve() {
     echo "Serving bexalo; open the address below in a browser (Ctrl+C stops the server):"
     exec python3 "$BEXALO_ROOT/scripts/serve-web.py" "$1" "$2"
-}
-
-# The browsers the tests and the benchmark drive: Chromium, Firefox ESR and WebKitGTK (Safari's
-# engine; its WebDriver drives its MiniBrowser), with the X server Firefox and WebKit draw on.
-bexalo_web_browsers() {
-    bexalo_install_packages chromium firefox-esr webkit2gtk-driver xvfb
-}
-
-# The node packages of tests/web (the benchmark uses them too), installed again only when the
-# lock file changes.
-bexalo_web_node_modules() {
-    command -v npm > /dev/null || bexalo_install_packages npm
-    local dir=$BEXALO_ROOT/tests/web
-    if [ ! -f "$dir/node_modules/.bexalo-lock" ] || ! cmp -s "$dir/package-lock.json" "$dir/node_modules/.bexalo-lock"; then
-        (cd "$dir" && npm ci --no-audit --no-fund --ignore-scripts)
-        cp "$dir/package-lock.json" "$dir/node_modules/.bexalo-lock"
-    fi
 }
 
 # The Linux build's tools that tests/web and the benchmark read (the bad sound file of the unit

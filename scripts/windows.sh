@@ -107,7 +107,7 @@ bexalo_windows_nsis_files() {
 
 bexalo_windows_package() {
     local build=$BEXALO_WINDOWS_BUILD version stage name
-    cmake --build "$build" -j"$(nproc)" --target bexalo
+    cmake --build "$build" -j"$(nproc)" --target bexalo bexalo_guide
     version=$(bexalo_build_version "$build")
     name=bexalo-$version-windows-x64
     stage=$build/stage/$name

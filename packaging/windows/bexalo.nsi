@@ -5,9 +5,9 @@
 ;   makensis -DVERSION=1.2.0 -DSTAGE=<folder of the zip> -DFILES=<bexalo-files.nsh> -DICON=<bexalo.ico> -DOUTFILE=<setup.exe> bexalo.nsi
 ; The File and Delete lines come from the staged folder itself (bexalo-files.nsh, made by
 ; scripts/windows.sh), so the uninstaller removes whatever the installer puts there.
-; It installs for all users under Program Files, adds "Bexalo" to the Start menu and registers
-; its uninstaller in "Programs and Features". Both run silently with /S, for technicians who
-; deploy to a whole classroom.
+; It installs for all users under Program Files, adds "Bexalo" and "Guida per l'insegnante" (the
+; teacher's guide) to the Start menu and registers its uninstaller in "Programs and Features".
+; Both run silently with /S, for technicians who deploy to a whole classroom.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -17,6 +17,8 @@ ManifestDPIAware true
 !include "${FILES}"
 
 !define PRODUCT "Bexalo"
+; The teacher's guide, guida.html beside the program, has a Start-menu entry of its own.
+!define GUIDE "Guida per l'insegnante"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Bexalo"
 
 Name "${PRODUCT}"
@@ -61,6 +63,7 @@ Section "Bexalo"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
     CreateShortCut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\bexalo.exe" "" "$INSTDIR\bexalo.exe" 0
+    CreateShortCut "$SMPROGRAMS\${GUIDE}.lnk" "$INSTDIR\guida.html"
 
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -77,6 +80,7 @@ SectionEnd
 Section "Uninstall"
     ; Only what the installer put there: a folder chosen by hand may hold other files.
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+    Delete "$SMPROGRAMS\${GUIDE}.lnk"
     !insertmacro BexaloUninstallFiles
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"

@@ -43,7 +43,7 @@ summary=$(dpkg-deb -f "$deb" Description | sed -n 1p)
 root="$work/root"
 dpkg -x "$deb" "$root"
 
-# The licence, the changelog of this version and the Italian manual page.
+# The licence, the changelog of this version, the Italian manual page and the teacher's guide.
 doc="$root/usr/share/doc/bexalo"
 grep -qxF 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright" \
     || e2e_fail "no machine-readable copyright file"
@@ -54,6 +54,9 @@ changelog_version=$(zcat "$doc/changelog.gz" | head -n1 | sed -n 's/^bexalo (\([
 manpage="$root/usr/share/man/man6/bexalo.6.gz"
 [ -f "$manpage" ] || e2e_fail "no manual page bexalo.6.gz"
 zcat "$manpage" | grep -q '^\.SH OPZIONI' || e2e_fail "the manual page is not the Italian one"
+# The teacher's guide, the page the build made (scripts/test-guide.sh opens the package's in a
+# browser).
+cmp -s "$doc/guida.html" "$build/guida.html" || e2e_fail "no teacher's guide guida.html, or not the one the build made"
 
 # The real program and its sound side by side; bin/bexalo a relative link to the program.
 program_dir="$root/usr/libexec/bexalo"

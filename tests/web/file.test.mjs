@@ -11,7 +11,8 @@
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
 import { existsSync, readFileSync, statSync } from "node:fs";
-import { pathToFileURL } from "node:url";
+import path from "node:path";
+import { fileURLToPath, pathToFileURL } from "node:url";
 import { launch, Session, oneFile, site, BROWSER } from "./lib.mjs";
 import { startWindow, openExercise, playRight, closeWindow, exitAndStartAgain, assertPolicyStops } from "./play.mjs";
 
@@ -43,6 +44,10 @@ test("opened from the disk: an exercise reaches Esatto with the chime, Esci offe
       title: document.title,
     }));
     assert.deepEqual(page, { lang: "it", translate: "no", google: "notranslate", title: "Bexalo" });
+    // The page links the teacher's guide, which lies beside the one file.
+    const guide = fileURLToPath(await s.page.evaluate(() => document.querySelector("#caricamento a").href));
+    assert.equal(guide, path.join(path.dirname(oneFile), "guida.html"));
+    assert.ok(existsSync(guide), `${guide} lies beside the one file`);
     await startWindow(s);
 
     // From the picture to the abacus, tens and units: the number built with "+", then verified.

@@ -54,6 +54,12 @@ test("the page is Italian, titled Bexalo, has the icon, and the start window ope
   });
   assert.equal(icon.status, 200);
   assert.ok(icon.size > 1000, "favicon has content");
+  // The teacher's guide, linked from the page, is in the site (scripts/test-guide.sh opens it).
+  const guide = await s.page.evaluate(async () => {
+    const r = await fetch(document.querySelector("#caricamento a").href);
+    return { status: r.status, type: r.headers.get("content-type"), lang: /<html lang="it">/.test(await r.text()) };
+  });
+  assert.deepEqual(guide, { status: 200, type: "text/html", lang: true });
   await s.findStart();
   // The curtains cover the window first, then slide open.
   s.firstLook.save("start-first");

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) The bexalo developers
 # The MSI package as a deployment tool uses it, in a fresh Wine prefix: msiexec /i ... /qn
-# installs exactly the staged folder under Program Files with "Bexalo" in the Start menu for
-# all users, and the installed program starts and ends with "Esci"; a package of a lower
+# installs exactly the staged folder under Program Files with "Bexalo" and "Guida per
+# l'insegnante" in the Start menu for all users, the installed guide opens in the browser, and
+# the installed program starts and ends with "Esci"; a package of a lower
 # version (made here from the same WiX source, with a file of its own) is replaced in place by
 # the current one, leaving one entry in the installed programs; that older package, run after
 # the newer, refuses and changes nothing; msiexec /x ... /qn leaves nothing of ours behind.
@@ -21,10 +22,14 @@ dir=$(installed_dir)
 # Windows Installer puts ProgramMenuFolder in the all-users Start menu when ALLUSERS is 1, which
 # the package sets; Wine's msiexec takes the user's Start menu whatever ALLUSERS says, so under
 # Wine the shortcut is looked for there, and the package's own tables are checked for the rest.
-link="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Bexalo.lnk"
+menu="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+link="$menu/Bexalo.lnk"
+guide_link="$menu/$guide_entry.lnk"
 msiinfo export "$msi" Property | tr -d '\r' | grep -qx 'ALLUSERS	1' || e2e_fail "the package is not per machine (ALLUSERS)"
 msiinfo export "$msi" Shortcut | tr -d '\r' | grep -q '^StartMenuShortcut	ProgramMenuFolder	Bexalo	' ||
     e2e_fail "no shortcut Bexalo in ProgramMenuFolder"
+msiinfo export "$msi" Shortcut | tr -d '\r' | grep -qF "	ProgramMenuFolder	GUIDA|$guide_entry	Program	[INSTALLDIR]guida.html	" ||
+    e2e_fail "no shortcut $guide_entry in ProgramMenuFolder to guida.html"
 
 # What "Programs and Features" lists: the DisplayName and DisplayVersion lines under the
 # uninstall keys of the machine.
@@ -61,7 +66,9 @@ msiexec /i "$old_msi" /qn || e2e_fail "the older package ($older) did not instal
 msiexec /i "$msi" /qn || e2e_fail "msiexec /i $msi /qn failed ($?)"
 expected=$( (cd "$stage" && find . -type f -exec md5sum {} + | LC_ALL=C sort))
 [ "$(tree)" = "$expected" ] || e2e_fail "Program Files/Bexalo is not the staged folder: $(diff <(echo "$expected") <(tree))"
-[ -f "$link" ] || e2e_fail "no Start-menu entry Bexalo.lnk for all users"
+installed_entry_leads_to "$link" bexalo.exe
+installed_entry_leads_to "$guide_link" guida.html
+installed_guide_opens
 listed=$(entries)
 [ "$(grep -c '"DisplayName"="Bexalo"' <<<"$listed")" -eq 1 ] || e2e_fail "not one entry in the installed programs: $listed"
 grep -q "^\"DisplayVersion\"=\"$version\"" <<<"$listed" || e2e_fail "the entry is not version $version: $listed"
@@ -87,6 +94,7 @@ msiinfo export "$old_msi" LaunchCondition | grep -q '^NOT WIX_DOWNGRADE_DETECTED
 msiexec /x "$msi" /qn || e2e_fail "msiexec /x $msi /qn failed ($?)"
 [ -z "$(entries)" ] || e2e_fail "still listed in the installed programs: $(entries)"
 [ ! -e "$link" ] || e2e_fail "the Start-menu entry is left behind"
+[ ! -e "$guide_link" ] || e2e_fail "the guide's Start-menu entry is left behind"
 installed_nothing_left
 rm -rf "$old_stage" "$old_msi"
 echo "e2e_msi: passed"

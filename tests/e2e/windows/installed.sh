@@ -5,10 +5,25 @@
 # of ours is left behind.
 #   installed_prefix                the prefix, in the artifacts folder, removed on exit
 #   installed_start_and_quit SHOT   starts C:\Program Files\Bexalo\bexalo.exe, "Esci"
+#   installed_entry_leads_to LINK NAME   the Start-menu entry LINK is there and leads to NAME
+#   installed_guide_opens           the installed guida.html opens in the browser
 #   installed_nothing_left          no program folder, no shortcut, no "bexalo" in the prefix
 
 installed_dir() { echo "$WINEPREFIX/drive_c/Program Files/Bexalo"; }
-installed_link() { echo "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Bexalo.lnk"; }
+installed_link() { echo "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/${1:-Bexalo}.lnk"; }
+# The teacher's guide's Start-menu entry.
+guide_entry="Guida per l'insegnante"
+
+# A Start-menu entry LINK is there and leads to the installed file NAME; the guide there opens
+# in the browser (scripts/test-guide.sh).
+installed_entry_leads_to() {
+    [ -f "$1" ] || e2e_fail "no Start-menu entry $(basename "$1")"
+    grep -qaF "$2" "$1" || e2e_fail "the Start-menu entry $(basename "$1") does not lead to $2"
+}
+installed_guide_opens() {
+    bash "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/test-guide.sh" "$(installed_dir)/guida.html" ||
+        e2e_fail "the installed guide does not pass in the browser"
+}
 
 installed_prefix() {
     export WINEPREFIX=$E2E_ARTIFACTS/$1
@@ -40,6 +55,7 @@ installed_nothing_left() {
     link=$(installed_link)
     [ ! -e "$dir" ] || e2e_fail "left behind: $(find "$dir")"
     [ ! -e "$link" ] || e2e_fail "the Start-menu entry is left behind"
+    [ ! -e "$(installed_link "$guide_entry")" ] || e2e_fail "the guide's Start-menu entry is left behind"
     if grep -rIil 'bexalo' "$WINEPREFIX"/*.reg "$WINEPREFIX/drive_c/ProgramData" "$WINEPREFIX/drive_c/Program Files" \
         "$WINEPREFIX/drive_c/windows/Installer" 2>/dev/null; then
         e2e_fail "something named bexalo is left in the prefix"
