@@ -53,25 +53,36 @@ bexalo_build_version() {
 }
 
 # Starts Xvfb on a free display, 1280x1024 unless SCREEN says otherwise, and exports DISPLAY;
-# BEXALO_XVFB_PID is the server, for the caller to end.
+# BEXALO_XVFB_PID is the server, for the caller to end. Returns once the display answers a
+# client: Xvfb names its display before it is through setting up, and can still fail after
+# that. Its own words go to BEXALO_XVFB_LOG when set, and are shown when it does not come up.
 bexalo_start_xvfb() {
-    local fdfile
+    local fdfile log=${BEXALO_XVFB_LOG:-} display=
     fdfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024x24}" -nolisten tcp 3>"$fdfile" 2>/dev/null &
+    [ -n "$log" ] || log=$fdfile.log
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024x24}" -nolisten tcp 3>"$fdfile" 2>"$log" &
     BEXALO_XVFB_PID=$!
     for _ in $(seq 1 300); do
-        [ -s "$fdfile" ] && break
+        if [ -z "$display" ] && [ -s "$fdfile" ]; then
+            display=":$(head -n1 "$fdfile")"
+        fi
+        if [ -n "$display" ] && xdpyinfo -display "$display" >/dev/null 2>&1; then
+            break
+        fi
+        kill -0 "$BEXALO_XVFB_PID" 2>/dev/null || break
         sleep 0.1
     done
-    if [ ! -s "$fdfile" ]; then
-        rm -f "$fdfile"
+    local words
+    words=$(tail -n 5 "$log" 2>/dev/null || true)
+    [ "$log" != "$fdfile.log" ] || rm -f "$log"
+    rm -f "$fdfile"
+    if [ -z "$display" ] || ! xdpyinfo -display "$display" >/dev/null 2>&1; then
         kill "$BEXALO_XVFB_PID" 2>/dev/null || true
-        bexalo_fail "Xvfb did not start"
+        bexalo_fail "Xvfb did not start: $words"
         return 1
     fi
-    DISPLAY=":$(head -n1 "$fdfile")"
+    DISPLAY=$display
     export DISPLAY
-    rm -f "$fdfile"
 }
 
 # bexalo_configure DIR KEY CMAKE ARG...: configures the build folder DIR by running CMAKE ARG...
