@@ -52,6 +52,19 @@ bexalo_build_version() {
         bexalo_fail "$1 holds no configured build"
 }
 
+# Exports SOURCE_DATE_EPOCH, the time every release stamps where a tool would stamp the time of
+# the build (archive members, installers, the MSI's summary, Qt's resources): the time of the
+# commit checked out, unless it is already set. A copy of the source without its git history
+# takes the time of its CMakeLists.txt, as the copy keeps it.
+bexalo_source_date_epoch() {
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+        SOURCE_DATE_EPOCH=$(git -C "$BEXALO_ROOT" log -1 --format=%ct 2>/dev/null) ||
+            SOURCE_DATE_EPOCH=$(stat -c %Y "$BEXALO_ROOT/CMakeLists.txt") ||
+            bexalo_fail "no time for SOURCE_DATE_EPOCH: neither git nor CMakeLists.txt gave one" || return 1
+    fi
+    export SOURCE_DATE_EPOCH
+}
+
 # Starts Xvfb on a free display, 1280x1024 unless SCREEN says otherwise, and exports DISPLAY;
 # BEXALO_XVFB_PID is the server, for the caller to end. Returns once the display answers a
 # client: Xvfb names its display before it is through setting up, and can still fail after

@@ -51,6 +51,7 @@ bexalo_web_page() {
 
 # Everything into the site folder, and the site into one file, bexalo.html.
 bexalo_web_build() {
+    bexalo_source_date_epoch
     bexalo_web_program
     local program=$BEXALO_WEB_BUILD/program site=$BEXALO_WEB_SITE
     rm -rf "$site"

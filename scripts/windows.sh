@@ -17,7 +17,7 @@ source "$BEXALO_ROOT/scripts/wine.sh"
 BEXALO_WINDOWS_BUILD=${BEXALO_WINDOWS_BUILD:-$BEXALO_ROOT/build-windows}
 bexalo_windows_packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine64 nsis wixl msitools fonts-liberation2 xvfb xauth openbox xdotool wmctrl imagemagick x11-utils jq
+    wine64 nsis wixl msitools faketime fonts-liberation2 xvfb xauth openbox xdotool wmctrl imagemagick x11-utils jq
 )
 
 # The Qt for Windows. The toolchain file is copied into the cache first, so that the options do
@@ -50,14 +50,40 @@ bexalo_windows_text() {
     { printf '\xef\xbb\xbf'; sed 's/\r*$/\r/' "$1"; } >"$2"
 }
 
+# Every file's time in the staged FOLDER set to SOURCE_DATE_EPOCH: the installer and the MSI's
+# cabinet keep each file's time, which would otherwise be the time of the build.
+bexalo_windows_stamp() {
+    find "$1" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} + || bexalo_fail "could not set the times in $1"
+}
+
+# The digest of what goes into the MSI: the staged folder's files (names and bytes), the icon
+# and the WiX source.
+bexalo_windows_msi_digest() {
+    local stage=$1 icon=$2
+    {
+        (cd "$stage" && find . -type f -print0 | LC_ALL=C sort -z | xargs -0 sha256sum --)
+        sha256sum <"$icon"
+        sha256sum <"$BEXALO_ROOT/packaging/windows/bexalo.wxs"
+    } | sha256sum | cut -c1-64
+}
+
 # The MSI (packaging/windows/bexalo.wxs): every file of the staged folder but bexalo.exe, which
 # the WiX source names itself, goes in through wixl-heat, so the package holds what the zip
-# holds. wixl takes only paths relative to where it runs.
+# holds. wixl takes only paths relative to where it runs. Where wixl would draw or stamp:
+# the product code and the package code are name-based UUIDs of the version and of what goes
+# in (the same content, the same codes; any change, new ones, as Windows Installer wants of a
+# package code), and wixl runs at the time SOURCE_DATE_EPOCH under faketime, in UTC, for the
+# times of the summary information.
 bexalo_windows_msi() {
-    local stage version=$2 icon out work
+    local stage version=$2 icon out work digest when product_code package_code
     stage=$(realpath "$1")
     icon=$(realpath "$3")
     out=$(realpath -m "$4")
+    bexalo_source_date_epoch
+    digest=$(bexalo_windows_msi_digest "$stage" "$icon") || bexalo_fail "could not read what goes into the MSI"
+    when=$(TZ=UTC date -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S') || bexalo_fail "SOURCE_DATE_EPOCH is no time"
+    product_code=$(bexalo_name_uuid "bexalo product $version $digest") || bexalo_fail "no product code"
+    package_code=$(bexalo_name_uuid "bexalo package $version $digest") || bexalo_fail "no package code"
     work=$(mktemp -d)
     # A subshell of its own for the working folder and its removal; set -e holds in it, as it
     # stands on no condition, so any step that fails fails the MSI.
@@ -68,7 +94,8 @@ bexalo_windows_msi() {
         cp "$icon" bexalo.ico
         (cd stage && find . -type f ! -path ./bexalo.exe | sed 's|^\./|stage/|' | LC_ALL=C sort) |
             wixl-heat -p stage/ --directory-ref INSTALLDIR --component-group Files --var var.Stage --win64 >files.wxs
-        wixl -a x64 -D Version="$version" -D Stage=stage -D Icon=bexalo.ico -D Win64=yes \
+        TZ=UTC faketime -f "$when" wixl -a x64 -D Version="$version" -D Stage=stage -D Icon=bexalo.ico -D Win64=yes \
+            -D ProductCode="$product_code" -D PackageCode="$package_code" \
             -o bexalo.msi "$BEXALO_ROOT/packaging/windows/bexalo.wxs" files.wxs
         mv bexalo.msi "$out"
     )
@@ -105,8 +132,14 @@ bexalo_windows_nsis_files() {
     } >"$out"
 }
 
+# A name-based (SHA-1, version 5) UUID of the text given, in capitals as WiX writes its GUIDs.
+bexalo_name_uuid() {
+    python3 -c 'import sys, uuid; print(str(uuid.uuid5(uuid.NAMESPACE_URL, sys.argv[1])).upper())' "$1"
+}
+
 bexalo_windows_package() {
     local build=$BEXALO_WINDOWS_BUILD version stage name
+    bexalo_source_date_epoch
     cmake --build "$build" -j"$(nproc)" --target bexalo bexalo_guide
     version=$(bexalo_build_version "$build")
     name=bexalo-$version-windows-x64
@@ -121,7 +154,8 @@ bexalo_windows_package() {
     bexalo_windows_text "$build/NOTICES.txt" "$stage/licenze/NOTICES.txt"
 
     rm -f "$build/$name.zip" "$build/bexalo-$version-setup-x64.exe" "$build/bexalo-$version-x64.msi"
-    (cd "$build/stage" && cmake -E tar cf "$build/$name.zip" --format=zip "$name")
+    bexalo_windows_stamp "$stage"
+    python3 "$BEXALO_ROOT/scripts/release-zip.py" "$stage" "$build/$name.zip"
     local size_kb
     size_kb=$(du -sk "$stage" | cut -f1)
     bexalo_windows_nsis_files "$stage" "$build/bexalo-files.nsh"
