@@ -4,7 +4,9 @@
 # The Windows part of ./test: builds the release as ./package-windows does (the cross Qt once,
 # into the cache) and the cross-built unit suite, then runs under Wine the unit suite (through
 # CMake's emulator), the pupil's end-to-end sessions, the writes-nothing check and the
-# installer's silent install and uninstall, and the teacher's guide of each package in Chromium. Prints how long it took.
+# installer's silent install and uninstall, and the teacher's guide of each package in Chromium;
+# then makes the release again at another path and compares the bytes (scripts/test-release.sh).
+# Prints how long it took.
 set -euo pipefail
 source "$(dirname "$0")/windows.sh"
 started=$(date +%s)
@@ -38,5 +40,7 @@ bash "$BEXALO_ROOT/tests/e2e/windows/e2e_installer.sh" \
 bash "$BEXALO_ROOT/tests/e2e/windows/e2e_msi.sh" \
     "$BEXALO_WINDOWS_BUILD/bexalo-$version-x64.msi" "$BEXALO_WINDOWS_BUILD/e2e-artifacts" \
     "$BEXALO_WINDOWS_BUILD/stage/bexalo-$version-windows-x64" "$BEXALO_WINDOWS_BUILD/icons/bexalo.ico"
+# The release made again at another path gives the same bytes.
+bash "$BEXALO_ROOT/scripts/test-release.sh"
 
 echo "Windows part: $(( $(date +%s) - started )) s"

@@ -69,11 +69,13 @@ bexalo_windows_msi_digest() {
 
 # The MSI (packaging/windows/bexalo.wxs): every file of the staged folder but bexalo.exe, which
 # the WiX source names itself, goes in through wixl-heat, so the package holds what the zip
-# holds. wixl takes only paths relative to where it runs. Where wixl would draw or stamp:
-# the product code and the package code are name-based UUIDs of the version and of what goes
-# in (the same content, the same codes; any change, new ones, as Windows Installer wants of a
-# package code), and wixl runs at the time SOURCE_DATE_EPOCH under faketime, in UTC, for the
-# times of the summary information.
+# holds. wixl takes only paths relative to where it runs. Where wixl-heat and wixl would draw
+# or stamp: the folders' Ids, random from wixl-heat, are numbered in the (sorted) order of the
+# folders; the product code and the package code are name-based UUIDs of the version and of
+# what goes in (the same content, the same codes; any change, new ones, as Windows Installer
+# wants of a package code), the package code set by msibuild afterwards as wixl reads none;
+# both run at the time SOURCE_DATE_EPOCH under faketime, in UTC, for the times of the summary
+# information.
 bexalo_windows_msi() {
     local stage version=$2 icon out work digest when product_code package_code
     stage=$(realpath "$1")
@@ -93,10 +95,14 @@ bexalo_windows_msi() {
         ln -s "$stage" stage
         cp "$icon" bexalo.ico
         (cd stage && find . -type f ! -path ./bexalo.exe | sed 's|^\./|stage/|' | LC_ALL=C sort) |
-            wixl-heat -p stage/ --directory-ref INSTALLDIR --component-group Files --var var.Stage --win64 >files.wxs
+            wixl-heat -p stage/ --directory-ref INSTALLDIR --component-group Files --var var.Stage --win64 |
+            awk '/<Directory Id="dir[0-9A-F]+"/ { sub(/Id="dir[0-9A-F]+"/, "Id=\"dirStaged" ++n "\"") } { print }' >files.wxs
         TZ=UTC faketime -f "$when" wixl -a x64 -D Version="$version" -D Stage=stage -D Icon=bexalo.ico -D Win64=yes \
-            -D ProductCode="$product_code" -D PackageCode="$package_code" \
-            -o bexalo.msi "$BEXALO_ROOT/packaging/windows/bexalo.wxs" files.wxs
+            -D ProductCode="$product_code" -o bexalo.msi "$BEXALO_ROOT/packaging/windows/bexalo.wxs" files.wxs
+        local summary
+        summary=$(msiinfo suminfo bexalo.msi)
+        TZ=UTC faketime -f "$when" msibuild bexalo.msi -s "$(sed -n 's/^Subject: //p' <<<"$summary")" \
+            "$(sed -n 's/^Author: //p' <<<"$summary")" "$(sed -n 's/^Template: //p' <<<"$summary")" "{$package_code}"
         mv bexalo.msi "$out"
     )
 }
@@ -157,7 +163,8 @@ bexalo_windows_package() {
     bexalo_windows_stamp "$stage"
     python3 "$BEXALO_ROOT/scripts/release-zip.py" "$stage" "$build/$name.zip"
     local size_kb
-    size_kb=$(du -sk "$stage" | cut -f1)
+    # The files' own sizes, not the disk's blocks, which differ between file systems.
+    size_kb=$(find "$stage" -type f -printf '%s\n' | awk '{ sum += $1 } END { printf "%d\n", (sum + 1023) / 1024 }')
     bexalo_windows_nsis_files "$stage" "$build/bexalo-files.nsh"
     makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DFILES="$build/bexalo-files.nsh" -DICON="$build/icons/bexalo.ico" \
         -DSIZE_KB="$size_kb" -DOUTFILE="$build/bexalo-$version-setup-x64.exe" \
