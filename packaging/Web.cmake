@@ -7,7 +7,11 @@
 # `cmake --install` (the rules at the end), then adds the icon and the licence notices.
 set(BEXALO_WEB_FONTS LiberationSans-Regular.ttf LiberationSans-Bold.ttf LiberationSerif-Bold.ttf)
 list(TRANSFORM BEXALO_WEB_FONTS PREPEND ${BEXALO_FONT_DIR}/)
-qt_add_resources(bexalo webfonts PREFIX /bexalo-fonts BASE ${BEXALO_FONT_DIR} FILES ${BEXALO_WEB_FONTS})
+# The resources in rcc's first format, which holds no file times: the later ones hold each
+# file's (or SOURCE_DATE_EPOCH, which the build does not follow when it changes), and the
+# program reads none.
+qt_add_resources(bexalo webfonts PREFIX /bexalo-fonts BASE ${BEXALO_FONT_DIR} FILES ${BEXALO_WEB_FONTS}
+    OPTIONS --format-version 1)
 
 # Asyncify (nested event loops) would let a modal dialog's exec() wait; the program does not
 # need it, so it is off unless asked for to measure its cost.

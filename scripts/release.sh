@@ -33,12 +33,11 @@ bexalo_release_deb() {
 # SHA256SUMS of every other file in FOLDER, in the format `sha256sum -c` reads.
 bexalo_release_sums() {
     local folder=$1
-    (
-        cd "$folder"
-        find . -maxdepth 1 -type f ! -name SHA256SUMS -printf '%f\0' | LC_ALL=C sort -z |
-            xargs -0 sha256sum -- >SHA256SUMS.part
-        mv SHA256SUMS.part SHA256SUMS
-    )
+    local sums
+    sums=$(cd "$folder" && find . -maxdepth 1 -type f ! -name SHA256SUMS -printf '%f\0' | LC_ALL=C sort -z |
+        xargs -0 sha256sum --) || bexalo_fail "could not read the files of $folder"
+    printf '%s\n' "$sums" >"$folder/SHA256SUMS"
+
 }
 
 # Every release into OUT (made afresh), each named with the version:
