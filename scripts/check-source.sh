@@ -23,7 +23,7 @@ fi
 
 # Every shell script passes Debian's shellcheck, with the tree's settings (.shellcheckrc): any
 # finding, of any level, fails.
-mapfile -t scripts < <(git ls-files '*.sh' 'run' 'test' 'package-*' '.ci/run')
+mapfile -t scripts < <(git ls-files '*.sh' 'run' 'test' 'release' 'package-*' '.ci/run')
 if ! shellcheck "${scripts[@]}" >"$report" 2>&1; then
     cat "$report"
     echo "shellcheck finds the above; fix the scripts (or, where a finding is wrong, say why beside a directive)"
@@ -32,7 +32,7 @@ fi
 
 # Files that cannot hold a comment (JSON, WAV, the licence text itself) are left out.
 mapfile -t licensed < <(git ls-files '*.cpp' '*.h' '*.sh' '*.py' '*.js' '*.mjs' '*.cmake' '*.nsi' '*.html' \
-    '*.in' 'CMakeLists.txt' '*/CMakeLists.txt' 'run' 'test' 'package-*' '.ci/run' '*.desktop' '*.xml' '*.6' \
+    '*.in' 'CMakeLists.txt' '*/CMakeLists.txt' 'run' 'test' 'release' 'package-*' '.ci/run' '*.desktop' '*.xml' '*.6' \
     '.clang-format' '.gitignore' '.shellcheckrc')
 for f in "${licensed[@]}"; do
     if ! head -n 5 "$f" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later\|SPDX-License-Identifier: CC0-1.0'; then
