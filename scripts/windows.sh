@@ -45,9 +45,10 @@ bexalo_windows_configure() {
         -DCMAKE_CROSSCOMPILING_EMULATOR="env;WINEPREFIX=$(bexalo_wine_unit_prefix "$BEXALO_WINDOWS_BUILD");$BEXALO_ROOT/scripts/wine-run.sh"
 }
 
-# Text files as Windows' Notepad reads them best: CRLF line ends and a UTF-8 byte-order mark.
+# Text files as Windows' Notepad reads them best: CRLF line ends and a UTF-8 byte-order mark,
+# as the install rules make the read-me and the licence.
 bexalo_windows_text() {
-    { printf '\xef\xbb\xbf'; sed 's/\r*$/\r/' "$1"; } >"$2"
+    python3 "$BEXALO_ROOT/scripts/windows-text.py" "$1" "$2"
 }
 
 # Every file's time in the staged FOLDER set to SOURCE_DATE_EPOCH: the installer and the MSI's
@@ -146,15 +147,12 @@ bexalo_name_uuid() {
 bexalo_windows_package() {
     local build=$BEXALO_WINDOWS_BUILD version stage name
     bexalo_source_date_epoch
-    cmake --build "$build" -j"$(nproc)" --target bexalo bexalo_guide
+    cmake --build "$build" -j"$(nproc)" --target bexalo bexalo_guide bexalo_windows_texts
     version=$(bexalo_build_version "$build")
     name=bexalo-$version-windows-x64
     stage=$build/stage/$name
     rm -rf "$build/stage"
     cmake --install "$build" --prefix "$stage" >/dev/null
-    bexalo_windows_text "$BEXALO_ROOT/LICENSE" "$stage/LICENSE.txt"
-    bexalo_windows_text "$stage/LEGGIMI.txt" "$stage/LEGGIMI.txt.crlf"
-    mv "$stage/LEGGIMI.txt.crlf" "$stage/LEGGIMI.txt"
     mkdir -p "$stage/licenze"
     bexalo_cross_notices "$build" "$stage/bexalo.exe" LICENSE.txt "$build/NOTICES.txt"
     bexalo_windows_text "$build/NOTICES.txt" "$stage/licenze/NOTICES.txt"
