@@ -31,6 +31,19 @@ bexalo_fail() {
     return 1
 }
 
+# Exports SOURCE_DATE_EPOCH, the time every release stamps where a tool would stamp the time of
+# the build (archive and package members, the installer's and the MSI's files, the MSI's summary): the time of the
+# commit checked out, unless it is already set. A copy of the source without its git history
+# takes the time of its CMakeLists.txt, as the copy keeps it.
+bexalo_source_date_epoch() {
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+        SOURCE_DATE_EPOCH=$(git -C "$BEXALO_ROOT" log -1 --format=%ct 2>/dev/null) ||
+            SOURCE_DATE_EPOCH=$(stat -c %Y "$BEXALO_ROOT/CMakeLists.txt") ||
+            bexalo_fail "no time for SOURCE_DATE_EPOCH: neither git nor CMakeLists.txt gave one" || return 1
+    fi
+    export SOURCE_DATE_EPOCH
+}
+
 bexalo_install_packages() {
     local missing=() pkg
     for pkg in "$@"; do
@@ -50,19 +63,6 @@ bexalo_install_packages() {
 bexalo_build_version() {
     sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$1/CMakeCache.txt" | grep . ||
         bexalo_fail "$1 holds no configured build"
-}
-
-# Exports SOURCE_DATE_EPOCH, the time every release stamps where a tool would stamp the time of
-# the build (archive members, installers, the MSI's summary, Qt's resources): the time of the
-# commit checked out, unless it is already set. A copy of the source without its git history
-# takes the time of its CMakeLists.txt, as the copy keeps it.
-bexalo_source_date_epoch() {
-    if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-        SOURCE_DATE_EPOCH=$(git -C "$BEXALO_ROOT" log -1 --format=%ct 2>/dev/null) ||
-            SOURCE_DATE_EPOCH=$(stat -c %Y "$BEXALO_ROOT/CMakeLists.txt") ||
-            bexalo_fail "no time for SOURCE_DATE_EPOCH: neither git nor CMakeLists.txt gave one" || return 1
-    fi
-    export SOURCE_DATE_EPOCH
 }
 
 # Starts Xvfb on a free display, 1280x1024 unless SCREEN says otherwise, and exports DISPLAY;
