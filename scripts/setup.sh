@@ -32,9 +32,9 @@ bexalo_fail() {
 }
 
 # Exports SOURCE_DATE_EPOCH, the time every release stamps where a tool would stamp the time of
-# the build (archive and package members, the installer's and the MSI's files, the MSI's summary): the time of the
-# commit checked out, unless it is already set. A copy of the source without its git history
-# takes the time of its CMakeLists.txt, as the copy keeps it.
+# the build (archive and package members, the installer's and the MSI's files, the MSI's
+# summary): the time of the commit checked out, unless it is already set. A copy of the source
+# without its git history takes the time of its CMakeLists.txt, as the copy keeps it.
 bexalo_source_date_epoch() {
     if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
         SOURCE_DATE_EPOCH=$(git -C "$BEXALO_ROOT" log -1 --format=%ct 2>/dev/null) ||
