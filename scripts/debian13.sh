@@ -132,42 +132,24 @@ bexalo_debian13_make() {
 
 # Making the system is mostly downloading and unpacking, which leaves a core free beside the other
 # parts' builds: ./test starts it in the background before them when it is not cached yet, and
-# the run waits for it.
+# the run waits for it (the background jobs of setup.sh).
 #   bexalo_debian13_start   starts making the system in the background, when it is missing
 #   bexalo_debian13_join    waits for that, then shows what it said; fails when it failed
 #   bexalo_debian13_stop    ends it at once (./test ending early); no half system is marked complete
-bexalo_debian13_maker=
 bexalo_debian13_start() {
     # As a user, the run itself says that it needs root.
     [ "$(id -u)" -eq 0 ] || return 0
     bexalo_debian13_cached && return 0
     [ "$BEXALO_MMDEBSTRAP" != mmdebstrap ] || bexalo_install_packages mmdebstrap
-    bexalo_debian13_log=$(mktemp)
-    # A process group of its own (job control on for this one job), so that stopping it ends
-    # everything it started.
-    set -m
-    bexalo_debian13_system > "$bexalo_debian13_log" 2>&1 &
-    bexalo_debian13_maker=$!
-    set +m
-    echo "Making the Debian 13 system in the background (log: $bexalo_debian13_log)"
+    bexalo_background_start debian13 0 bexalo_debian13_system
 }
 
 bexalo_debian13_join() {
-    [ -n "$bexalo_debian13_maker" ] || return 0
-    local status=0
-    wait "$bexalo_debian13_maker" || status=$?
-    bexalo_debian13_maker=
-    cat "$bexalo_debian13_log"
-    rm -f "$bexalo_debian13_log"
-    [ "$status" -eq 0 ] || bexalo_fail "making the Debian 13 system in the background failed (above)"
+    bexalo_background_join debian13
 }
 
 bexalo_debian13_stop() {
-    [ -n "$bexalo_debian13_maker" ] || return 0
-    kill -TERM -- -"$bexalo_debian13_maker" 2>/dev/null || true
-    wait "$bexalo_debian13_maker" 2>/dev/null || true
-    bexalo_debian13_maker=
-    rm -f "$bexalo_debian13_log"
+    bexalo_background_stop debian13
 }
 
 # Copies this tree into the system (the entry ENTRY's) at /root/bexalo: every file git tracks or would track, as it

@@ -65,6 +65,53 @@ bexalo_build_version() {
         bexalo_fail "$1 holds no configured build"
 }
 
+# Jobs in the background: ./test starts the long work that leaves a core idle (making the Debian 13
+# system, building the cross Qts) before the other parts, and the part that needs it waits for it.
+# What a job needs from apt is installed before it starts, so no two apt-get run at once.
+#   bexalo_background_start NAME NICE COMMAND...  runs COMMAND (a function is fine) at niceness NICE,
+#                             in a process group of its own, its output kept in a file
+#   bexalo_background_join NAME   waits for it and shows what it said; fails when it failed
+#   bexalo_background_stop [NAME] ends it (every job, without NAME) with all it started
+# (Declared without a value: sourcing this file again keeps the jobs it knows of.)
+declare -gA bexalo_background_pids bexalo_background_logs
+bexalo_background_start() {
+    local name=$1 niceness=$2
+    shift 2
+    bexalo_background_logs[$name]=$(mktemp)
+    # Job control on for this one job: a process group of its own, so that stopping it ends
+    # everything it started.
+    set -m
+    (
+        renice -n "$niceness" -p "$BASHPID" >/dev/null
+        "$@"
+    ) > "${bexalo_background_logs[$name]}" 2>&1 &
+    bexalo_background_pids[$name]=$!
+    set +m
+    echo "Started in the background: $name (log: ${bexalo_background_logs[$name]})"
+}
+
+bexalo_background_join() {
+    local name=$1 status=0
+    [ -n "${bexalo_background_pids[$name]:-}" ] || return 0
+    wait "${bexalo_background_pids[$name]}" || status=$?
+    unset "bexalo_background_pids[$name]"
+    cat "${bexalo_background_logs[$name]}"
+    rm -f "${bexalo_background_logs[$name]}"
+    [ "$status" -eq 0 ] || bexalo_fail "$name failed in the background (above)"
+}
+
+bexalo_background_stop() {
+    local name names=("$@")
+    [ $# -gt 0 ] || names=("${!bexalo_background_pids[@]}")
+    for name in "${names[@]}"; do
+        [ -n "${bexalo_background_pids[$name]:-}" ] || continue
+        kill -TERM -- -"${bexalo_background_pids[$name]}" 2>/dev/null || true
+        wait "${bexalo_background_pids[$name]}" 2>/dev/null || true
+        unset "bexalo_background_pids[$name]"
+        rm -f "${bexalo_background_logs[$name]}"
+    done
+}
+
 # Starts Xvfb on a free display, 1280x1024 unless SCREEN says otherwise, and exports DISPLAY;
 # BEXALO_XVFB_PID is the server, for the caller to end. Returns once the display answers a
 # client: Xvfb names its display before it is through setting up, and can still fail after

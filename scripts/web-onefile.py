@@ -59,13 +59,20 @@ def gzipped(path):
 # element of its own: WebKit's HTML parser takes time that grows with the square of one element's
 # text (5.5 s for the program in one element, 0.3 s in pieces of 64 KiB).
 DATA_PIECE = 65536
+# What follows each piece of the program but the last, and the last (packaging/web/loader.js).
+PIECE_READ = ("bexaloPieceRead(false)", "bexaloPieceRead(true)")
 
 
-def data(name, raw, encoding=None):
+def data(name, raw, encoding=None, read=None):
+    """The pieces of NAME's bytes. With READ (the loader's calls that take a piece as soon as the
+    parser has read it: one for every piece but the last, one for the last), each piece is
+    followed by its call; without, the bytes are read when asked for."""
     text = base64.b64encode(raw).decode("ascii")
     attributes = (' type="application/octet-stream" data-embedded="%s"%s'
                   % (html.escape(name), ' data-encoding="%s"' % encoding if encoding else ""))
-    return "".join(script(text[i:i + DATA_PIECE], attributes) for i in range(0, len(text), DATA_PIECE))
+    starts = range(0, len(text), DATA_PIECE)
+    return "".join(script(text[i:i + DATA_PIECE], attributes)
+                   + (script(read[i + DATA_PIECE >= len(text)]) if read else "") for i in starts)
 
 
 def main():
@@ -87,16 +94,18 @@ def main():
         scripts.append(text)
         return text
 
-    # The loader, with the program's data and script before it; then the page's other scripts.
+    # The loader, then the program's data, which it starts compiling as the parser reads each
+    # piece, and script; then the page's other scripts.
     found = re.findall(r'<script src="([^"]+)" data-program="([^"]+)"></script>\n', page)
     if len(found) != 1:
         fail("index.html must load its program with one <script src=... data-program=...>")
     loader, program = found[0]
-    embedded = data("bexalo-wasm", gzipped(os.path.join(site, program + ".wasm")), "gzip")
+    embedded = script(code(loader), ' data-program="%s"' % html.escape(program))
+    scripts.extend(PIECE_READ)
+    embedded += data("bexalo-wasm", gzipped(os.path.join(site, program + ".wasm")), "gzip", PIECE_READ)
     for sound in (n for n in names if n.endswith(".wav")):
         embedded += data("bexalo-sound-" + sound, read(os.path.join(site, sound), "rb"))
     embedded += script(code(program + ".js"))
-    embedded += script(code(loader), ' data-program="%s"' % html.escape(program))
     page = page.replace('<script src="%s" data-program="%s"></script>\n' % found[0], embedded)
     page = re.sub(r'<script src="([^"]+)"></script>\n', lambda m: script(code(m.group(1))), page)
 

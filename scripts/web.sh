@@ -7,9 +7,9 @@ BEXALO_WEB_BUILD=${BEXALO_WEB_BUILD:-$BEXALO_ROOT/build-web}
 BEXALO_WEB_SITE=$BEXALO_WEB_BUILD/site
 # shellcheck source=setup.sh
 source "$BEXALO_ROOT/scripts/setup.sh"
-bexalo_install_packages "${bexalo_build_packages[@]}" emscripten nodejs python3 brotli zopfli
 # shellcheck source=webqt.sh
 source "$BEXALO_ROOT/scripts/webqt.sh"
+bexalo_install_packages "${bexalo_build_packages[@]}" "${bexalo_web_packages[@]}"
 # shellcheck source=browsers.sh
 source "$BEXALO_ROOT/scripts/browsers.sh"
 

@@ -7,6 +7,11 @@ set -euo pipefail
 # shellcheck source=crossqt.sh
 source "$(dirname "${BASH_SOURCE[0]}")/crossqt.sh"
 
+# What the web build needs besides bexalo_build_packages: the compiler, its JavaScript runtime,
+# and the page's tools (scripts/web-onefile.py, the precompressed twins).
+# shellcheck disable=SC2034 # for the scripts that source this one
+bexalo_web_packages=(emscripten nodejs python3 brotli zopfli)
+
 # Emscripten's JavaScript optimizer loads Debian's acorn module, which a node from elsewhere
 # would not find on its own.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}

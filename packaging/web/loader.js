@@ -27,19 +27,53 @@ function bexaloEmbeddedParts(name) {
   return document.querySelectorAll('script[data-embedded="' + name + '"]');
 }
 
+// One piece's bytes; the piece is read once (the page need not keep its text besides the bytes).
+// Every piece but the last is a whole number of base64 groups, so each decodes on its own.
+function bexaloPieceBytes(part) {
+  const text = atob(part.textContent);
+  part.remove();
+  const bytes = new Uint8Array(text.length);
+  for (let i = 0; i < text.length; i++) bytes[i] = text.charCodeAt(i);
+  return bytes;
+}
+
 function bexaloEmbedded(name) {
   const parts = bexaloEmbeddedParts(name);
   if (parts.length === 0) return null;
   const gzipped = parts[0].dataset.encoding === "gzip";
-  let base64 = "";
-  for (const part of parts) {
-    base64 += part.textContent;
-    part.remove(); // read once: the page need not keep the text besides the bytes
-  }
-  const text = atob(base64.replace(/\s+/g, ""));
-  const bytes = new Uint8Array(text.length);
-  for (let i = 0; i < text.length; i++) bytes[i] = text.charCodeAt(i);
+  const pieces = Array.from(parts, bexaloPieceBytes);
+  const bytes = new Uint8Array(pieces.reduce((n, piece) => n + piece.length, 0));
+  pieces.reduce((at, piece) => (bytes.set(piece, at), at + piece.length), 0);
   return gzipped ? new Blob([bytes]).stream().pipeThrough(new DecompressionStream("gzip")) : bytes;
+}
+
+// The one file's program, compiled while the page is still being read: the page calls
+// bexaloPieceRead(last) after each gzipped piece of it (scripts/web-onefile.py), and the
+// compiler takes each piece as it comes instead of waiting for the whole page. Where the
+// browser lacks what this needs, the pieces stay in the page for loadBexalo() to find and report.
+let bexaloEarly = null;
+function bexaloPieceRead(last) {
+  const part = document.currentScript.previousElementSibling;
+  if (!bexaloEarly) {
+    if (typeof DecompressionStream !== "function" || typeof WebAssembly !== "object" ||
+        typeof WebAssembly.compileStreaming !== "function")
+      return;
+    let controller = null;
+    const stream = new ReadableStream({ start: (c) => (controller = c) });
+    const unpacked = stream.pipeThrough(new DecompressionStream("gzip"));
+    const compiled = WebAssembly.compileStreaming(
+      new Response(unpacked, { headers: { "Content-Type": "application/wasm" } }));
+    compiled.catch(() => {}); // reported by loadBexalo(), once
+    bexaloEarly = { controller, compiled, failed: false };
+  }
+  if (bexaloEarly.failed) return;
+  try {
+    bexaloEarly.controller.enqueue(bexaloPieceBytes(part));
+    if (last) bexaloEarly.controller.close();
+  } catch (error) {
+    bexaloEarly.failed = true;
+    bexaloEarly.controller.error(error);
+  }
 }
 
 // The address the program fetches its chime from: the embedded one's when the page holds it,
@@ -56,6 +90,7 @@ function bexaloSoundAddress(name) {
 // The program's WebAssembly, compiled while its script loads (and, in the one file, while it
 // is unpacked).
 function bexaloCompile() {
+  if (bexaloEarly) return bexaloEarly.compiled;
   const embedded = bexaloEmbedded("bexalo-wasm");
   if (embedded instanceof Uint8Array) return WebAssembly.compile(embedded);
   if (embedded) {

@@ -36,7 +36,7 @@ EM_JS(void, bexalo_page_ended, (), {
 // sees it (capture phase), as the key codes of the key handlers.
 EM_JS(void, bexalo_page_keys_watch, (), {
     function codeOf(e) {
-        const m = /^(Digit|Numpad)([0-9])$/.exec(e.code || '');
+        const m = /^(Digit|Numpad)([0-9])$/.exec(String(e.code));
         if (m)
             return (m[1] === 'Digit' ? 48 : 96) + Number(m[2]);
         return e.code === 'Enter' || e.code === 'NumpadEnter' ? 13 : 255;

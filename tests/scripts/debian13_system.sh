@@ -120,7 +120,7 @@ if STUB=fail make_system "$background" background >"$work/out" 2>&1; then
     fail "a failed set-up in the background succeeded"
 fi
 grep -q "E: cannot reach <mirror>" "$work/out" || fail "a failed set-up in the background hides why: $(cat "$work/out")"
-grep -q "in the background failed" "$work/out" || fail "a failed set-up in the background says nothing: $(cat "$work/out")"
+grep -q "failed in the background" "$work/out" || fail "a failed set-up in the background says nothing: $(cat "$work/out")"
 out=$(STUB=ok make_system "$background" background) || fail "a set-up in the background failed: $out"
 [ -f "$(entry_of "$out")/.complete" ] || fail "a set-up in the background was not complete when its wait returned: $out"
 stopped=$work/cache-stopped
