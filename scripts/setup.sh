@@ -116,11 +116,14 @@ bexalo_background_stop() {
 # BEXALO_XVFB_PID is the server, for the caller to end. Returns once the display answers a
 # client: Xvfb names its display before it is through setting up, and can still fail after
 # that. Its own words go to BEXALO_XVFB_LOG when set, and are shown when it does not come up.
+# -noreset: an X server resets itself whenever its last client leaves, and refuses whoever
+# connects meanwhile; without it, the client that asks whether the display answers would leave
+# the next one (the window manager) a moment in which it is refused.
 bexalo_start_xvfb() {
     local fdfile log=${BEXALO_XVFB_LOG:-} display=
     fdfile=$(mktemp)
     [ -n "$log" ] || log=$fdfile.log
-    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024x24}" -nolisten tcp 3>"$fdfile" 2>"$log" &
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024x24}" -nolisten tcp -noreset 3>"$fdfile" 2>"$log" &
     BEXALO_XVFB_PID=$!
     for _ in $(seq 1 300); do
         if [ -z "$display" ] && [ -s "$fdfile" ]; then
