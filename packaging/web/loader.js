@@ -37,14 +37,14 @@ function bexaloPieceBytes(part) {
   return bytes;
 }
 
+// The bytes of an embedded file that the page reads when asked for (the chime), or null.
 function bexaloEmbedded(name) {
   const parts = bexaloEmbeddedParts(name);
   if (parts.length === 0) return null;
-  const gzipped = parts[0].dataset.encoding === "gzip";
   const pieces = Array.from(parts, bexaloPieceBytes);
   const bytes = new Uint8Array(pieces.reduce((n, piece) => n + piece.length, 0));
   pieces.reduce((at, piece) => (bytes.set(piece, at), at + piece.length), 0);
-  return gzipped ? new Blob([bytes]).stream().pipeThrough(new DecompressionStream("gzip")) : bytes;
+  return bytes;
 }
 
 // The one file's program, compiled while the page is still being read: the page calls
@@ -87,16 +87,10 @@ function bexaloSoundAddress(name) {
   return bexaloSoundAddresses[name];
 }
 
-// The program's WebAssembly, compiled while its script loads (and, in the one file, while it
-// is unpacked).
+// The program's WebAssembly: in the one file, the compile its pieces started while the page was
+// read; from the site, fetched and compiled while the program's script loads.
 function bexaloCompile() {
   if (bexaloEarly) return bexaloEarly.compiled;
-  const embedded = bexaloEmbedded("bexalo-wasm");
-  if (embedded instanceof Uint8Array) return WebAssembly.compile(embedded);
-  if (embedded) {
-    const unpacked = new Response(embedded, { headers: { "Content-Type": "application/wasm" } });
-    return WebAssembly.compileStreaming(unpacked);
-  }
   return fetch(bexaloProgram + ".wasm").then((response) => {
     if (!response.ok) throw new Error(response.status + " " + response.statusText + " " + response.url);
     // Streaming needs the right type; from a server that sends another, the bytes still compile.
